@@ -1,0 +1,3 @@
+#include "core/GameState.h"
+
+GameState G;

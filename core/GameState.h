@@ -1,0 +1,59 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+#include "core/FieldGrid.h"
+#include "core/FieldRecords.h"
+#include "play/Route.h"
+
+// The game's shared state: one instance for the whole run, reset as a whole by tests.
+struct GameState {
+    // 0 nothing begun yet, 1 sowing (the editor), 2 playing, 3 the game has ended.
+    int32_t GameMode = 0;
+    ::FieldGrid FieldGrid;
+    // During play the crops left on the field; while saving a field, all occupied cells.
+    int32_t PictureCount = 0;
+    // The field's own shuffle switch, and the one a new field in the editor starts with.
+    int32_t ShuffleKinds = 0;
+    int32_t ShuffleKindsDefault = 0;
+    // 1: a field for play is drawn at once instead of being sown by the tractor.
+    int32_t NoTractor = 0;
+
+    QString AppFolder;    // the program's folder, ending in "/"
+    QString FieldFolder;  // AppFolder + "Pole/"
+    QString FieldFileName;   // the field shown; empty for a new field and the start field
+    QString GameFileName;    // the saved game last written or read
+    QString FirstFieldName;  // the entry chosen when the game began, or "Начало"
+    QString LastFieldName;   // lower-case name of the field most recently loaded as a level
+    QStringList PlayedFields;     // lower-case names already played in this game
+    int32_t LevelNumber = 0;
+
+    // Field input and the cursor square.
+    int32_t Busy = 0;        // 1 keeps presses and keys away from the field
+    int32_t CursorCol = 0;
+    int32_t CursorRow = 0;
+    int32_t CurrentSign = 0; // the picture AddZnak draws; the first pick's kind; the sowing choice
+
+    // Picking a pair and the robot's run.
+    int32_t PickCol = -1;    // the first pick, -1 when none; the tractor's cell while it runs
+    int32_t PickRow = 0;
+    int32_t TargetCol = 0;
+    int32_t TargetRow = 0;
+    std::vector<PathPoint> RobotPath = std::vector<PathPoint>(1);
+    int32_t PathStep = -1;
+    int32_t PathLength = 0;
+    int32_t Harvest = 0;
+
+    // The battery.
+    int32_t BatteryCharge = 5;
+    int32_t LampBlinks = 0;
+
+    // The occupied cells the last field check found, in row-major order: what a field file stores.
+    std::vector<CellRecord> SownCells;
+
+    int32_t PlayedFieldsLast() const { return int32_t(PlayedFields.size()) - 1; }
+};
+
+extern GameState G;

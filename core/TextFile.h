@@ -1,0 +1,28 @@
+#pragma once
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// The game's small text files: one byte per character, lines ended by CR LF.
+
+enum class OpenStatus { Ok, NotFound, Failed };
+struct TextLines {
+    OpenStatus status;
+    QList<QByteArray> lines;  // without their line ends
+};
+// Accepts CR LF or bare LF and a last line without an end; refuses files too large to be the game's.
+TextLines readTextLines(const QString& path);
+
+// A number on its own line: a blank (or the minus sign) before the digits, a blank after.
+QByteArray numberLine(int32_t n);
+// Blanks around the number are ignored; nullopt unless it is a whole number within 32 bits.
+std::optional<int32_t> parseNumber(QByteArrayView line);
+
+// Protected: the folder or the file is read-only, or access is denied.
+enum class WriteStatus { Ok, Protected, Failed };
+// The target is replaced only once everything is written; on failure the old file stays untouched.
+WriteStatus writeFileAtomically(const QString& path, const QByteArray& bytes);
+QByteArray joinLines(const QList<QByteArray>& lines);

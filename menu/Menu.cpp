@@ -1,0 +1,151 @@
+#include "menu/Menu.h"
+
+#include <QStringList>
+#include <Qt>
+#include <cmath>
+
+#include "core/FieldDisplay.h"
+#include "core/GameState.h"
+#include "menu/Commands.h"
+#include "play/VyborZnaka.h"
+#include "ui/Events.h"
+#include "ui/Forma.h"
+
+namespace {
+constexpr int kEntryPitch = 29;
+constexpr int kTextLeft = 8;
+constexpr int kBarLeft = 4;
+
+QStringList MenuItems;
+int MenuHotIndex = 0;
+int MenuBarRight = 0;
+bool MenuWasShown = false;
+
+int itemCount() { return int(MenuItems.size()); }
+
+void paintEntry(int index, Rgb bar, Rgb text) {
+    Surface& menu = forma().picMenu;
+    menu.fillBox(kBarLeft, kEntryPitch * index + 4, MenuBarRight, kEntryPitch * index + 32, bar);
+    menu.print(kTextLeft, kEntryPitch * index + 8, MenuItems.value(index), text);
+}
+
+void closeMenu() {
+    Forma& f = forma();
+    f.picKnMenu.cls();
+    f.picMenu.setVisible(false);
+    f.picPole.setFocus();
+}
+
+// The menu button does nothing while the field is busy, as F10 does.
+bool menuBlocked() { return G.Busy == 1 || pickInProgress(); }
+}  // namespace
+
+int MenuHot() { return MenuHotIndex; }
+QString menuCaption(int index) { return MenuItems.value(index); }
+
+void AddMenuItem(const QString& caption) {
+    forma().picMenu.print(kTextLeft, kEntryPitch * itemCount() + 8, caption, kButtonText);
+    MenuItems.append(caption);
+}
+
+void BuildMenu() {
+    MenuItems.clear();
+    MenuHotIndex = 0;
+    for (const char* caption : {"Новая игра", "Продолжить игру", "Сохранить", "Сохранить как...",
+                                "Засеять новое поле", "Продолжить посев", "Список игроков", "Доска почёта",
+                                "Справка", "О программе", "Выход"})
+        AddMenuItem(QString::fromUtf8(caption));
+    Surface& menu = forma().picMenu;
+    const int w = menu.width() - 1;
+    const int h = menu.height() - 1;
+    menu.outlineBox(0, 0, w - 1, h - 1, kButtonShadow);
+    menu.outlineBox(1, 1, w, h, kMenuFrameLight);
+    menu.outlineBox(0, 0, w, h, kWhite);
+    menu.outlineBox(-1, -1, w, h, kBlack);
+    MenuBarRight = w - 4;
+}
+
+void MenuNewLine(int index) {
+    paintEntry(MenuHotIndex, kButtonFace, kBlack);
+    MenuHotIndex = index;
+    paintEntry(MenuHotIndex, kHighlight, kHighlightText);
+}
+
+void OpenMenu() {
+    Forma& f = forma();
+    f.picKnMenu.paintWhole(f.picKnMenu2);
+    MenuNewLine(0);
+    f.picMenu.setVisible(true);
+    DoEvents();
+    f.picMenu.setFocus();
+}
+
+void RunMenuItem(const QString& caption) {
+    Forma& f = forma();
+    f.picKnMenu.cls();
+    f.picMenu.setVisible(false);
+    f.picPole.setFocus();
+    DoEvents();
+    runCommand(caption);
+}
+
+int menuEntryAt(int x, int y) {
+    if (x < 2 || y < 2 || x > MenuBarRight || y > kEntryPitch * itemCount() - 4)
+        return -1;
+    // The nearest whole number to y - 4, halves to even, then divided with the quotient truncated.
+    return int(std::nearbyint(double(y - 4))) / kEntryPitch;
+}
+
+void picKnMenu_MouseDown(int, int, int, int) {
+    if (menuBlocked())
+        return;
+    Forma& f = forma();
+    f.picKnMenu.paintWhole(f.picKnMenu2);
+    MenuWasShown = f.picMenu.isVisible();
+}
+
+void picKnMenu_MouseUp(int, int, int x, int y) {
+    if (menuBlocked())
+        return;
+    if (x >= 0 && x <= 40 && y >= 0 && y <= 88) {
+        if (!MenuWasShown)
+            OpenMenu();
+        return;
+    }
+    forma().picKnMenu.cls();
+}
+
+void picMenu_MouseMove(int, int, int x, int y) {
+    const int entry = menuEntryAt(x, y);
+    if (entry >= 0)
+        MenuNewLine(entry);
+}
+
+void picMenu_MouseUp(int, int, int x, int y) {
+    const int entry = menuEntryAt(x, y);
+    if (entry >= 0)
+        RunMenuItem(MenuItems[entry]);
+}
+
+void picMenu_KeyDown(int key, int) {
+    switch (key) {
+    case Qt::Key_F10:
+    case Qt::Key_Escape:
+        closeMenu();
+        return;
+    case Qt::Key_Up:
+        MenuNewLine(MenuHotIndex == 0 ? itemCount() - 1 : MenuHotIndex - 1);
+        return;
+    case Qt::Key_Down:
+        MenuNewLine(MenuHotIndex + 1 == itemCount() ? 0 : MenuHotIndex + 1);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        RunMenuItem(MenuItems[MenuHotIndex]);
+        return;
+    default:
+        return;
+    }
+}
+
+void picMenu_LostFocus() { closeMenu(); }

@@ -1,0 +1,41 @@
+#include "play/Battery.h"
+
+#include "core/GameState.h"
+#include "menu/GameEnd.h"
+#include "ui/Forma.h"
+#include "ui/Messages.h"
+
+namespace {
+constexpr int kLampSize = 20;
+constexpr int kSpentLampX = 20;  // in the lamp sheet; the lit lamp is at 0
+}  // namespace
+
+int lampX(int unit) { return 25 * unit + 12; }
+
+void TimerAkamulyatorLampa() {
+    Forma& f = forma();
+    const int sheetX = G.LampBlinks % 2 != 0 ? kSpentLampX : 0;
+    f.picAkamulyator.paintPicture(f.picAkamulyator2, lampX(G.BatteryCharge), kLampTop, sheetX, 0, kLampSize,
+                                  kLampSize);
+    --G.LampBlinks;
+    if (G.LampBlinks > 0)
+        return;
+    f.TimerAkamulyator.setEnabled(false);
+    f.picOchki.setVisible(false);
+    f.picKirpich.setVisible(false);
+    if (!f.TimerRobot.isEnabled()) {
+        G.Busy = 0;
+        f.picPole.setFocus();
+    }
+    if (G.BatteryCharge < 1) {
+        ShowGameOver();
+        EndGame();
+    }
+}
+
+void ShowGameOver() {
+    QString text = QStringLiteral("Игра окончена!");
+    if (G.BatteryCharge <= 0)
+        text += QStringLiteral("\nУ робота сел аккамулятор.");
+    MsgBox(text, MsgIcon::Information);
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The robot's battery: a wrong pick blinks the lamp of the lost unit; no charge ends the game.
+
+void TimerAkamulyatorLampa();
+void ShowGameOver();
+
+// Where the lamp of a unit (0..4 from the left) sits on the battery panel.
+int lampX(int unit);
+constexpr int kLampTop = 31;

@@ -1,0 +1,146 @@
+#include "play/FieldInput.h"
+
+#include <Qt>
+
+#include "core/GameState.h"
+#include "editor/Sowing.h"
+#include "menu/Menu.h"
+#include "play/Battery.h"
+#include "play/Flags.h"
+#include "play/VyborZnaka.h"
+#include "ui/Forma.h"
+#include "ui/PictureBox.h"
+
+namespace {
+// A press began on the field while it was not busy.
+int FieldPressed = 0;
+
+bool insideField(int x, int y) { return x >= 0 && x < kFieldWidth && y >= 0 && y < kFieldHeight; }
+
+void drawCursorRing(int col, int row, Rgb colour) {
+    forma().picPole.outlineBox(cellX(col) + 1, cellY(row) + 1, cellX(col) + kCellWidth - 2,
+                               cellY(row) + kCellHeight - 2, colour);
+}
+
+void dropFirstPick() {
+    if (G.PickCol < 0)
+        return;
+    ClearFlag(G.PickCol, G.PickRow, G.CurrentSign);
+    G.PickCol = -1;
+}
+}  // namespace
+
+void KursorKvadrat(int col, int row) {
+    drawCursorRing(G.CursorCol, G.CursorRow, forma().picPole.backColour());
+    G.CursorCol = col;
+    G.CursorRow = row;
+    drawCursorRing(col, row, kGreen);
+}
+
+void picPole_MouseDown(int, int, int, int) {
+    if (G.Busy == 0)
+        FieldPressed = 1;
+}
+
+void picPole_MouseMove(int, int, int x, int y) {
+    if (insideField(x, y))
+        KursorKvadrat(x / kCellWidth, y / kCellHeight);
+}
+
+void picPole_MouseUp(int button, int, int x, int y) {
+    // A press that began before a run must not become a pick once the field is busy.
+    const bool taken = FieldPressed == 1 && insideField(x, y) && G.Busy == 0;
+    FieldPressed = 0;
+    if (!taken)
+        return;
+    // Redrawing the square here keeps it on the picked cell even when no move came first.
+    KursorKvadrat(x / kCellWidth, y / kCellHeight);
+    switch (G.GameMode) {
+    case 1:
+        PosevZnaka(button);
+        break;
+    case 2:
+        if (button == kLeftButton)
+            VyborZnaka();
+        else
+            dropFirstPick();
+        break;
+    case 3:
+        ShowGameOver();
+        break;
+    }
+}
+
+void picPole_KeyDown(int key, int shift) {
+    if (G.Busy == 1 || pickInProgress())
+        return;
+    switch (key) {
+    case Qt::Key_F4:
+        if (shift == kAlt)
+            forma().close();
+        return;
+    case Qt::Key_F10:
+        OpenMenu();
+        return;
+    case Qt::Key_Up:
+        if (G.CursorRow != 0)
+            KursorKvadrat(G.CursorCol, G.CursorRow - 1);
+        return;
+    case Qt::Key_Down:
+        if (G.CursorRow != kRows - 1)
+            KursorKvadrat(G.CursorCol, G.CursorRow + 1);
+        return;
+    case Qt::Key_Left:
+        if (G.CursorCol != 0)
+            KursorKvadrat(G.CursorCol - 1, G.CursorRow);
+        return;
+    case Qt::Key_Right:
+        if (G.CursorCol != kCols - 1)
+            KursorKvadrat(G.CursorCol + 1, G.CursorRow);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (G.GameMode == 1)
+            PosevZnaka(kLeftButton);
+        else if (G.GameMode == 2)
+            VyborZnaka();
+        else if (G.GameMode == 3)
+            ShowGameOver();
+        return;
+    case Qt::Key_Delete:
+        if (G.GameMode == 1)
+            PosevZnaka(kRightButton);
+        else if (G.GameMode == 2)
+            dropFirstPick();
+        return;
+    case Qt::Key_Home:
+        if (G.GameMode == 1) {
+            CHtoSeyat(0);
+            forma().HScroll1.setValue(0);
+        }
+        return;
+    case Qt::Key_End:
+        if (G.GameMode == 1) {
+            CHtoSeyat(kPictureWidth * (kSignCount - 1));
+            forma().HScroll1.setValue(forma().HScroll1.maximum());
+        }
+        return;
+    default:
+        return;
+    }
+}
+
+void picPole_LostFocus() {
+    FieldPressed = 0;
+    Forma& f = forma();
+    if (!f.picMenu.isVisible())
+        f.picPole.setFocus();
+}
+
+void picZnaki_MouseUp(int, int, int x, int y) {
+    Forma& f = forma();
+    // Only points over the visible window of the strip, and never beyond its last picture.
+    const int windowRight = 608 - f.picZnaki.left();
+    if (x >= 0 && y >= 0 && y <= 399 && x <= windowRight && x < kPictureWidth * kSignCount)
+        CHtoSeyat(x);
+}

@@ -1,0 +1,38 @@
+#include "play/RobotRun.h"
+
+#include "core/Digits.h"
+#include "core/FieldDisplay.h"
+#include "core/GameState.h"
+#include "core/Levels.h"
+#include "ui/Events.h"
+#include "ui/Forma.h"
+
+void DrawHarvest() { DrawDigits(forma().picKG, G.Harvest, kHarvestOnesX, 7); }
+
+void TimerDvigenieRobota() {
+    Forma& f = forma();
+    if (G.PathStep >= 0) {
+        const PathPoint& at = G.RobotPath[size_t(G.PathStep)];
+        f.imgRobot.move(at.X, at.Y);
+    }
+    DoEvents();
+    ++G.PathStep;
+    if (G.PathStep < G.PathLength)
+        return;
+    AddZnak(kEraseCell, G.TargetCol, G.TargetRow);
+    G.PickCol = -1;
+    f.TimerRobot.setEnabled(false);
+    f.imgRobot.setVisible(false);
+    f.imgRobot2.setVisible(true);
+    ++G.Harvest;
+    DrawHarvest();
+    // Whichever of the robot and the lamp ends last gives the field back.
+    if (!f.TimerAkamulyator.isEnabled()) {
+        G.Busy = 0;
+        f.picPole.setFocus();
+    }
+    G.RobotPath.assign(1, PathPoint{});
+    G.PictureCount -= 2;
+    if (G.PictureCount == 0)
+        NewUroven(-1);
+}

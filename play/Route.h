@@ -1,0 +1,22 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "core/FieldGrid.h"
+
+// One point of the robot's trip, in field-picture pixels.
+struct PathPoint {
+    int32_t X;
+    int32_t Y;
+    bool operator==(const PathPoint&) const = default;
+};
+
+// Two points per cell stepped; the longest route (15 + 9 + 15 steps and one beyond the target)
+// fills points 0..79 exactly.
+constexpr int kRobotPathSize = 80;
+
+// The robot's route from one picked cell to the other, as the list of pixel points the robot image
+// passes (top-left corners in the field picture), points 0..PathLength; empty when no route exists.
+// At most two turns and never outside the 16 x 10 grid. A straight route wins; otherwise the first
+// segment is tried up, right, down, left, and within one direction the nearest corner wins.
+std::vector<PathPoint> routeBetween(const FieldGrid& grid, int fromCol, int fromRow, int toCol, int toRow);

@@ -1,0 +1,96 @@
+#include "play/VyborZnaka.h"
+
+#include "core/FieldDisplay.h"
+#include "core/GameState.h"
+#include "play/Flags.h"
+#include "play/Route.h"
+#include "play/Sound.h"
+#include "ui/Events.h"
+#include "ui/Forma.h"
+#include "ui/Messages.h"
+
+namespace {
+bool picking = false;
+
+struct PickGuard {
+    PickGuard() { picking = true; }
+    ~PickGuard() { picking = false; }
+};
+
+// A wrong pick costs a battery unit; the lamp of that unit blinks.
+void wrongPick() {
+    PlayAvariya();
+    G.LampBlinks = 5;
+    G.BatteryCharge -= 1;
+    forma().TimerAkamulyator.setEnabled(true);
+}
+
+void startRun() {
+    Forma& f = forma();
+    G.Busy = 1;
+    f.imgRobot2.setVisible(false);
+    f.imgRobot.move(iconX(G.PickCol), iconY(G.PickRow));
+    f.imgRobot.setVisible(true);
+    DoEvents();
+    // Only two neighbours give a route this short; they run at half speed.
+    f.TimerRobot.setInterval(G.PathLength >= 4 ? 50 : 100);
+    f.TimerRobot.setEnabled(true);
+    AddZnak(kEraseCell, G.PickCol, G.PickRow);
+}
+
+void secondOfPair(int sign) {
+    G.TargetCol = G.CursorCol;
+    G.TargetRow = G.CursorRow;
+    SetFlag(G.TargetCol, G.TargetRow, sign);
+    DoEvents();
+    std::vector<PathPoint> route = routeBetween(G.FieldGrid, G.PickCol, G.PickRow, G.TargetCol, G.TargetRow);
+    if (route.empty()) {
+        forma().picKirpich.setVisible(true);
+        ClearFlag(G.PickCol, G.PickRow, G.CurrentSign);
+        ClearFlag(G.TargetCol, G.TargetRow, G.CurrentSign);
+        G.PickCol = -1;
+        G.RobotPath.assign(1, PathPoint{});
+        wrongPick();
+        return;
+    }
+    G.PathLength = int32_t(route.size()) - 1;
+    G.PathStep = -1;
+    G.RobotPath = std::move(route);
+    startRun();
+}
+}  // namespace
+
+bool pickInProgress() { return picking; }
+
+void VyborZnaka() {
+    if (picking)
+        return;
+    PickGuard guard;
+    const int32_t v = G.FieldGrid(G.CursorCol, G.CursorRow);
+    if (v == kEmpty)
+        return;
+    if (v == kFence) {
+        MsgBox(QStringLiteral("Нам забор не нужен."), MsgIcon::Information);
+        return;
+    }
+    if (G.PickCol == -1) {
+        G.PickCol = G.CursorCol;
+        G.PickRow = G.CursorRow;
+        G.CurrentSign = v;
+        SetFlag(G.PickCol, G.PickRow, v);
+        return;
+    }
+    if (G.CursorCol == G.PickCol && G.CursorRow == G.PickRow) {
+        ClearFlag(G.PickCol, G.PickRow, G.CurrentSign);
+        G.PickCol = -1;
+        return;
+    }
+    if (v != G.CurrentSign) {
+        forma().picOchki.setVisible(true);
+        ClearFlag(G.PickCol, G.PickRow, G.CurrentSign);
+        G.PickCol = -1;
+        wrongPick();
+        return;
+    }
+    secondOfPair(v);
+}

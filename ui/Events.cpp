@@ -1,0 +1,5 @@
+#include "ui/Events.h"
+
+#include <QCoreApplication>
+
+void DoEvents() { QCoreApplication::processEvents(); }

@@ -1,0 +1,225 @@
+#include "ui/frmForma.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "core/MainFrame.h"
+#include "editor/History.h"
+#include "editor/Sowing.h"
+#include "menu/GameEnd.h"
+#include "menu/Menu.h"
+#include "play/Battery.h"
+#include "play/FieldInput.h"
+#include "play/RobotRun.h"
+#include "play/Tractor.h"
+#include "ui/Art.h"
+#include "ui/Fonts.h"
+#include "ui/GameTimer.h"
+#include "ui/PictureBox.h"
+
+namespace {
+frmForma* theWindow = nullptr;
+
+// The field's client area sits inside a sunken two-pixel border.
+class SunkenFrame : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const int w = width(), h = height();
+        p.fillRect(0, 0, w, 1, QColor(QRgb(0x808080)));
+        p.fillRect(0, 0, 1, h, QColor(QRgb(0x808080)));
+        p.fillRect(1, 1, w - 2, 1, QColor(QRgb(0x000000)));
+        p.fillRect(1, 1, 1, h - 2, QColor(QRgb(0x000000)));
+        p.fillRect(0, h - 1, w, 1, QColor(QRgb(0xFFFFFF)));
+        p.fillRect(w - 1, 0, 1, h, QColor(QRgb(0xFFFFFF)));
+        p.fillRect(1, h - 2, w - 2, 1, QColor(QRgb(0xC0C0C0)));
+        p.fillRect(w - 2, 1, 1, h - 2, QColor(QRgb(0xC0C0C0)));
+    }
+};
+}  // namespace
+
+Forma& forma() { return theWindow->controls(); }
+frmForma* frmForma::instance() { return theWindow; }
+void Forma::close() { theWindow->close(); }
+
+frmForma::frmForma() {
+    theWindow = this;
+    setWindowTitle(QStringLiteral("Kelvary"));
+    setFixedSize(640, 554);
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(QRgb(0xC0C0C0)));
+    setPalette(background);
+    // A click anywhere in the window takes the focus, so an open menu closes as it loses it.
+    setFocusPolicy(Qt::ClickFocus);
+    buildSheets();
+    buildField();
+    buildPanels();
+    buildPalette();
+    buildButtons();
+    buildMenu();
+    buildTimers();
+}
+
+frmForma::~frmForma() {
+    if (theWindow == this)
+        theWindow = nullptr;
+}
+
+void frmForma::closeEvent(QCloseEvent* event) {
+    if (UnloadGame() != 0)
+        event->ignore();
+    else
+        event->accept();
+}
+
+PictureBox* frmForma::picture(QWidget* parent, int left, int top, int width, int height, const QString& art,
+                              Rgb background) {
+    auto* box = new PictureBox(parent, width, height, background, art.isEmpty() ? QImage() : artImage(art));
+    box->move(left, top);
+    return box;
+}
+
+QLabel* frmForma::icon(QWidget* parent, int left, int top, const QString& art) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(QPixmap::fromImage(artImage(art)));
+    label->setGeometry(left, top, 32, 32);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+void frmForma::buildSheets() {
+    auto sheet = [this](int width, int height, const char* art) {
+        PictureBox* box = picture(this, 0, 0, width, height, QString::fromLatin1(art));
+        box->hide();
+        return Surface(box);
+    };
+    controls_.picKG2 = sheet(180, 29, "kg2");
+    controls_.picFlagy = sheet(528, 16, "flagy");
+    controls_.picExit2 = sheet(30, 30, "exit2");
+    controls_.picKnMenu2 = sheet(41, 89, "knmenu2");
+    controls_.picPeresadka2 = sheet(41, 41, "peresadka2");
+    controls_.picOtmenit2 = sheet(66, 29, "otmenit2");
+    controls_.picPovtorit2 = sheet(66, 29, "povtorit2");
+}
+
+void frmForma::buildField() {
+    auto* frame = new SunkenFrame(this);
+    frame->setGeometry(4, 146, 580, 404);
+    PictureBox* field = picture(frame, 2, 2, 576, 400, QString(), kButtonShadow);
+    field->setFocusPolicy(Qt::ClickFocus);
+    field->setMouseTracking(true);
+    field->events.mouseDown = picPole_MouseDown;
+    field->events.mouseMove = picPole_MouseMove;
+    field->events.mouseUp = picPole_MouseUp;
+    field->events.keyDown = picPole_KeyDown;
+    field->events.lostFocus = picPole_LostFocus;
+    controls_.picPole = Surface(field);
+    controls_.imgTraktor = Control(icon(field, 16, 96, QStringLiteral("traktor")));
+    controls_.imgRobot = Control(icon(field, 16, 56, QStringLiteral("robot")));
+    controls_.imgTraktor.setVisible(false);
+    controls_.imgRobot.setVisible(false);
+    controls_.imgRobot2 = Control(icon(this, 592, 376, QStringLiteral("robot")));
+}
+
+void frmForma::buildPanels() {
+    auto* name = new QLabel(QStringLiteral("Новое поле"), this);
+    name->setGeometry(4, 72, 88, 16);
+    name->setFont(sansFont(11));
+    controls_.lblNameFile = Label(name);
+    controls_.picUroven = Surface(picture(this, 4, 76, 102, 66, QStringLiteral("uroven")));
+    controls_.picKG = Surface(picture(this, 106, 76, 146, 66, QStringLiteral("kg")));
+    PictureBox* battery = picture(this, 252, 76, 144, 63, QStringLiteral("akamulyator"));
+    controls_.picAkamulyator = Surface(battery);
+    PictureBox* lamp = picture(battery, 40, 24, 40, 20, QStringLiteral("akamulyator2"));
+    lamp->hide();
+    controls_.picAkamulyator2 = Surface(lamp);
+    controls_.picOchki = Surface(picture(this, 584, 304, 68, 31, QStringLiteral("ochki")));
+    controls_.picKirpich = Surface(picture(this, 584, 288, 57, 57, QStringLiteral("kirpich")));
+    controls_.picOchki.setVisible(false);
+    controls_.picKirpich.setVisible(false);
+}
+
+void frmForma::buildPalette() {
+    auto* frame = new QWidget(this);
+    frame->setGeometry(4, 88, 612, 57);
+    frame->setAutoFillBackground(true);
+    QPalette white = frame->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    frame->setPalette(white);
+    frame->hide();
+    controls_.selZnak = Control(frame);
+    PictureBox* strip = picture(frame, 0, 0, 1056, 36, QStringLiteral("znaki"));
+    strip->events.mouseUp = picZnaki_MouseUp;
+    controls_.picZnaki = Surface(strip);
+    auto* scroll = new QScrollBar(Qt::Horizontal, frame);
+    scroll->setGeometry(0, 36, 608, 17);
+    scroll->setRange(0, 14);
+    scroll->setSingleStep(1);
+    scroll->setPageStep(5);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    connect(scroll, &QScrollBar::valueChanged, this, [] { HScroll1_Change(); });
+    controls_.HScroll1 = ScrollBar(scroll);
+}
+
+void frmForma::buildButtons() {
+    PictureBox* exit = picture(this, 607, 146, 30, 30, QStringLiteral("exit"));
+    exit->setToolTip(QStringLiteral("Закрыть"));
+    exit->events.mouseDown = picExit_MouseDown;
+    exit->events.mouseUp = picExit_MouseUp;
+    controls_.picExit = Surface(exit);
+
+    PictureBox* menuButton = picture(this, 591, 186, 41, 89, QStringLiteral("knmenu"));
+    menuButton->setToolTip(QStringLiteral("Вызов меню - F10"));
+    menuButton->setFocusPolicy(Qt::ClickFocus);
+    menuButton->events.mouseDown = picKnMenu_MouseDown;
+    menuButton->events.mouseUp = picKnMenu_MouseUp;
+    controls_.picKnMenu = Surface(menuButton);
+
+    controls_.picShowZnak = Surface(picture(this, 592, 280, 36, 38, QString()));
+    controls_.picShowZnak.setVisible(false);
+
+    PictureBox* shuffle = picture(this, 592, 322, 41, 41, QStringLiteral("peresadka"));
+    shuffle->setToolTip(QStringLiteral("Менять саженцы местами наугад."));
+    shuffle->events.mouseUp = picPeresadka_MouseUp;
+    controls_.picPeresadka = Surface(shuffle);
+    controls_.picPeresadka.setVisible(false);
+
+    PictureBox* undo = picture(this, 592, 480, 33, 29, QStringLiteral("otmenit"));
+    undo->setToolTip(QStringLiteral("Отменить"));
+    undo->events.mouseDown = picOtmenit_MouseDown;
+    undo->events.mouseUp = picOtmenit_MouseUp;
+    controls_.picOtmenit = Surface(undo);
+    controls_.picOtmenit.setVisible(false);
+
+    PictureBox* redo = picture(this, 592, 512, 33, 29, QStringLiteral("povtorit"));
+    redo->setToolTip(QStringLiteral("Повторить"));
+    redo->events.mouseDown = picPovtorit_MouseDown;
+    redo->events.mouseUp = picPovtorit_MouseUp;
+    controls_.picPovtorit = Surface(redo);
+    controls_.picPovtorit.setVisible(false);
+}
+
+void frmForma::buildMenu() {
+    PictureBox* menu = picture(this, 160, 160, 318, 327, QString(), kButtonFace);
+    menu->setFont(serifFont(21, true));
+    menu->setFocusPolicy(Qt::ClickFocus);
+    menu->setMouseTracking(true);
+    menu->events.mouseMove = picMenu_MouseMove;
+    menu->events.mouseUp = picMenu_MouseUp;
+    menu->events.keyDown = picMenu_KeyDown;
+    menu->events.lostFocus = picMenu_LostFocus;
+    menu->raise();
+    controls_.picMenu = Surface(menu);
+}
+
+void frmForma::buildTimers() {
+    controls_.TimerRobot = Timer(new GameTimer(this, 100, TimerDvigenieRobota));
+    controls_.tmrTrakrtor = Timer(new GameTimer(this, 50, Traktor));
+    controls_.TimerAkamulyator = Timer(new GameTimer(this, 200, TimerAkamulyatorLampa));
+}

@@ -32,6 +32,7 @@ struct GameState {
 
     // Field input and the cursor square.
     int32_t Busy = 0;        // 1 keeps presses and keys away from the field
+    int32_t FieldPressed = 0;  // a press began on the field while it was not busy
     int32_t CursorCol = 0;
     int32_t CursorRow = 0;
     int32_t CurrentSign = 0; // the picture AddZnak draws; the first pick's kind; the sowing choice

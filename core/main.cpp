@@ -6,6 +6,9 @@
 #include "core/ProgramFolder.h"
 
 int main(int argc, char* argv[]) {
+    // The crash sound needs only what Debian's Qt Multimedia brings for its FFmpeg back end.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvary"));
     // Standard buttons and dialogs in Russian; without the translation the game still runs.

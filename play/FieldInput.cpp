@@ -12,9 +12,6 @@
 #include "ui/PictureBox.h"
 
 namespace {
-// A press began on the field while it was not busy.
-int FieldPressed = 0;
-
 bool insideField(int x, int y) { return x >= 0 && x < kFieldWidth && y >= 0 && y < kFieldHeight; }
 
 void drawCursorRing(int col, int row, Rgb colour) {
@@ -39,7 +36,7 @@ void KursorKvadrat(int col, int row) {
 
 void picPole_MouseDown(int, int, int, int) {
     if (G.Busy == 0)
-        FieldPressed = 1;
+        G.FieldPressed = 1;
 }
 
 void picPole_MouseMove(int, int, int x, int y) {
@@ -49,8 +46,8 @@ void picPole_MouseMove(int, int, int x, int y) {
 
 void picPole_MouseUp(int button, int, int x, int y) {
     // A press that began before a run must not become a pick once the field is busy.
-    const bool taken = FieldPressed == 1 && insideField(x, y) && G.Busy == 0;
-    FieldPressed = 0;
+    const bool taken = G.FieldPressed == 1 && insideField(x, y) && G.Busy == 0;
+    G.FieldPressed = 0;
     if (!taken)
         return;
     // Redrawing the square here keeps it on the picked cell even when no move came first.
@@ -131,7 +128,7 @@ void picPole_KeyDown(int key, int shift) {
 }
 
 void picPole_LostFocus() {
-    FieldPressed = 0;
+    G.FieldPressed = 0;
     Forma& f = forma();
     if (!f.picMenu.isVisible())
         f.picPole.setFocus();

@@ -13,7 +13,7 @@
 #include "core/TextFile.h"
 
 namespace {
-// Files are set up and inspected with plain QFile, so the code under test never checks itself.
+// Files are made and read back with plain QFile, so the code under test never checks itself.
 bool putFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);

@@ -67,6 +67,9 @@ frmForma::frmForma() {
 }
 
 frmForma::~frmForma() {
+    // Hiding the children on the way out must not reach the game any more.
+    for (PictureBox* box : findChildren<PictureBox*>())
+        box->events = {};
     if (theWindow == this)
         theWindow = nullptr;
 }
@@ -131,6 +134,7 @@ void frmForma::buildPanels() {
     auto* name = new QLabel(QStringLiteral("Новое поле"), this);
     name->setGeometry(4, 72, 88, 16);
     name->setFont(sansFont(11));
+    name->hide();  // it names the field being sown; there is none yet
     controls_.lblNameFile = Label(name);
     controls_.picUroven = Surface(picture(this, 4, 76, 102, 66, QStringLiteral("uroven")));
     controls_.picKG = Surface(picture(this, 106, 76, 146, 66, QStringLiteral("kg")));

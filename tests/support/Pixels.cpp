@@ -1,0 +1,42 @@
+#include "support/Pixels.h"
+
+#include <QImage>
+#include <QtMath>
+
+#include "core/Geometry.h"
+#include "ui/Forma.h"
+#include "ui/PictureBox.h"
+
+Rgb sheetPixel(const Surface& sheet, int x, int y) {
+    const QImage& picture = sheet.box()->picture();
+    const qreal ratio = picture.devicePixelRatio();
+    return picture.pixel(qFloor(x * ratio), qFloor(y * ratio)) & 0xFFFFFFu;
+}
+
+bool showsSheet(const Surface& surface, int x, int y, const Surface& sheet, int sx, int sy, int w, int h) {
+    for (int dy = 0; dy < h; ++dy)
+        for (int dx = 0; dx < w; ++dx)
+            if (surface.pixel(x + dx, y + dy) != sheetPixel(sheet, sx + dx, sy + dy))
+                return false;
+    return true;
+}
+
+bool filledWith(const Surface& surface, int x, int y, int w, int h, Rgb colour) {
+    for (int dy = 0; dy < h; ++dy)
+        for (int dx = 0; dx < w; ++dx)
+            if (surface.pixel(x + dx, y + dy) != colour)
+                return false;
+    return true;
+}
+
+bool cellShows(int col, int row, int sign) {
+    Forma& f = forma();
+    return showsSheet(f.picPole, cellX(col) + kPictureInset, cellY(row) + kPictureInset, f.picZnaki,
+                      kPictureWidth * (sign - 1), 0, kPictureWidth, kPictureHeight);
+}
+
+bool cellIsEmpty(int col, int row) {
+    Forma& f = forma();
+    return filledWith(f.picPole, cellX(col) + kPictureInset, cellY(row) + kPictureInset, kPictureWidth,
+                      kPictureHeight, f.picPole.backColour());
+}

@@ -1,0 +1,12 @@
+#pragma once
+#include "ui/Controls.h"
+
+// The stored picture of a sheet at a logical pixel (without anything drawn over it).
+Rgb sheetPixel(const Surface& sheet, int x, int y);
+// True when the w x h rectangle of the surface at (x, y) shows exactly the sheet's rectangle at (sx, sy).
+bool showsSheet(const Surface& surface, int x, int y, const Surface& sheet, int sx, int sy, int w, int h);
+// True when every pixel of the rectangle has the colour.
+bool filledWith(const Surface& surface, int x, int y, int w, int h, Rgb colour);
+// The picture of a cell as drawn shows picture `sign` of the strip.
+bool cellShows(int col, int row, int sign);
+bool cellIsEmpty(int col, int row);

@@ -2,68 +2,20 @@
 
 #include <QFileInfo>
 
-#include "core/CharTable.h"
 #include "core/FieldDisplay.h"
+#include "core/FileMessages.h"
 #include "core/GameState.h"
 #include "core/Rnd.h"
 #include "core/TextFile.h"
 #include "ui/Forma.h"
-#include "ui/Messages.h"
-
-namespace {
-const QByteArray kMagic = QByteArrayLiteral("[tavik]");
-
-void reportFile(const QString& name, const char* ending) {
-    MsgBox(QStringLiteral("Файл ") + name + QString::fromUtf8(ending), MsgIcon::Critical);
-}
-
-bool hasCrop(const std::vector<CellRecord>& records) {
-    for (const CellRecord& record : records)
-        if (record.Sign >= kFirstCrop)
-            return true;
-    return false;
-}
-}  // namespace
-
-QByteArray fieldFileBytes(const std::vector<CellRecord>& records, int32_t seed, int32_t shuffleKinds) {
-    const QByteArray scrambled = translated(recordText(records), scrambleTable(seed));
-    return joinLines({kMagic, numberLine(seed), numberLine(int32_t(records.size())), scrambled,
-                      numberLine(shuffleKinds)});
-}
-
-std::optional<FieldFile> parseFieldFile(const QList<QByteArray>& lines) {
-    if (lines.size() < 5 || lines[0] != kMagic)
-        return std::nullopt;
-    const auto seed = parseNumber(lines[1]);
-    const auto count = parseNumber(lines[2]);
-    const auto shuffle = parseNumber(lines[4]);
-    if (!seed || !count || !shuffle)
-        return std::nullopt;
-    const QByteArray plain = translated(lines[3], inverted(scrambleTable(*seed)));
-    auto records = parseRecords(plain, *count);
-    if (!records)
-        return std::nullopt;
-    return FieldFile{*seed, std::move(*records), *shuffle == 1 ? 1 : 0};
-}
 
 int SavePole(const QString& name) {
     const QString path = G.FieldFolder + name;
-    if (name != G.FieldFileName && QFileInfo::exists(path)) {
-        const QString question = QStringLiteral("Файл ") + name + QStringLiteral(" уже существует.\nЗаменить его?");
-        if (MsgBox(question, MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::No)
-            return 0;
-    }
+    if (name != G.FieldFileName && QFileInfo::exists(path) && !confirmReplace(name))
+        return 0;
     const QByteArray bytes = fieldFileBytes(G.SownCells, newFileSeed(), G.ShuffleKinds);
-    switch (writeFileAtomically(path, bytes)) {
-    case WriteStatus::Protected:
-        reportFile(name, " защищён от записи.");
+    if (reportWriteFailure(name, writeFileAtomically(path, bytes)))
         return 1;
-    case WriteStatus::Failed:
-        reportFile(name, " сохранить не возможно.");
-        return 1;
-    case WriteStatus::Ok:
-        break;
-    }
     G.FieldFileName = name;
     forma().lblNameFile.setCaption(name);
     G.SownCells.clear();
@@ -72,21 +24,10 @@ int SavePole(const QString& name) {
 
 int OpenPole(const QString& name, int mode) {
     const TextLines file = readTextLines(G.FieldFolder + name);
-    std::optional<FieldFile> field;
-    if (file.status == OpenStatus::Ok)
-        field = parseFieldFile(file.lines);
-    // A level without a single crop could never be finished.
-    if (field && mode == kForPlay && !hasCrop(field->records))
-        field.reset();
-    if (!field) {
-        if (mode == kForEditing) {
-            if (file.status == OpenStatus::NotFound)
-                reportFile(name, " не найден.");
-            else if (file.status == OpenStatus::Failed)
-                reportFile(name, " открыть не возможно.");
-            else
-                reportFile(name, " не подходит к программе.");
-        }
+    std::optional<FieldFile> field = file.status == OpenStatus::Ok ? parseFieldFile(file.lines) : std::nullopt;
+    if (!field || (mode == kForPlay && !hasCrop(field->records))) {
+        if (mode == kForEditing)
+            reportUnreadable(name, file.status);
         return 1;
     }
     G.ShuffleKinds = field->shuffleKinds;

@@ -1,21 +1,9 @@
 #pragma once
-#include <QByteArray>
 #include <QString>
-#include <optional>
-#include <vector>
 
-#include "core/FieldRecords.h"
+#include "core/FieldFileFormat.h"
 
-// Field files "*.tvk" in the folder "Pole": the occupied cells, scrambled with a seeded substitution.
-
-// The field a file holds; nothing when it is not a field file the game can lay out.
-struct FieldFile {
-    int32_t seed = 0;
-    std::vector<CellRecord> records;
-    int32_t shuffleKinds = 0;
-};
-std::optional<FieldFile> parseFieldFile(const QList<QByteArray>& lines);
-QByteArray fieldFileBytes(const std::vector<CellRecord>& records, int32_t seed, int32_t shuffleKinds);
+// Field files "*.tvk" in the folder "Pole", as the game saves and opens them.
 
 // Writes SownCells to FieldFolder + name: 0 when written or when the user declined to replace
 // another file, 1 when it could not be written (reported).

@@ -1,5 +1,6 @@
 #include "core/FieldRecords.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/Geometry.h"
@@ -52,4 +53,9 @@ std::optional<std::vector<CellRecord>> parseRecords(QByteArrayView text, qsizety
         records.push_back({*col, *row, *sign});
     }
     return records;
+}
+
+bool hasCrop(const std::vector<CellRecord>& records) {
+    return std::any_of(records.begin(), records.end(),
+                       [](const CellRecord& record) { return record.Sign >= kFirstCrop; });
 }

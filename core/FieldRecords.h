@@ -22,3 +22,6 @@ QByteArray recordText(const std::vector<CellRecord>& records);
 // numbers naming a cell of the grid and a code 0..33, or names a cell twice: such a field would be
 // drawn outside the grid or could never be finished.
 std::optional<std::vector<CellRecord>> parseRecords(QByteArrayView text, qsizetype count);
+
+// A field without a single crop could never be finished as a level.
+bool hasCrop(const std::vector<CellRecord>& records);

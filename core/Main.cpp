@@ -4,6 +4,7 @@
 #include "core/GameState.h"
 #include "core/Settings.h"
 #include "menu/Menu.h"
+#include "players/PlayersStore.h"
 #include "ui/Forma.h"
 #include "ui/Windows.h"
 
@@ -20,6 +21,8 @@ void Main(const QString& programFolder) {
     G.ShuffleKindsDefault = settings.ShuffleKindsDefault;
     G.NoTractor = settings.NoTractor;
     G.LastFieldName = settings.LastFieldName;
+    ReadIgrokov();
+    ReadLiderov();
     showFrmForma();
     BuildMenu();
     DrawGrid();

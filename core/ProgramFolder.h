@@ -4,8 +4,11 @@
 // The folder the game keeps its files in. A program folder (the build's, or a copy of it anywhere)
 // is used as it is. An installed game, whose executable's folder cannot be written or which has
 // its data in ../share/kelvary instead of beside it, keeps its files in the per-user data folder,
-// filled from the installed data on first start.
+// filled from the installed data on every start.
 QString programFolder(const QString& executableFolder);
 
-// Copies every file of source (and of its subfolders) that target does not have yet.
-void fillMissingFiles(const QString& source, const QString& target);
+// Brings the per-user folder up to date with the installed data: the player's folders "Pole" and
+// "Photo" only get the files they lack (a field the player changed stays as it is); everything
+// else installed (help page, its pictures, sound) belongs to the program and follows the
+// installed copy, so an upgrade reaches the player.
+void copyInstalledData(const QString& installed, const QString& userFolder);

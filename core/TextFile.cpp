@@ -30,7 +30,11 @@ TextLines readTextLines(const QString& path)
     const QByteArray bytes = file.read(kMaxTextFileSize + 1);
     if (bytes.size() > kMaxTextFileSize || file.error() != QFileDevice::NoError)
         return {OpenStatus::Failed, {}};
+    return {OpenStatus::Ok, splitLines(bytes)};
+}
 
+QList<QByteArray> splitLines(const QByteArray& bytes)
+{
     QList<QByteArray> lines = bytes.split('\n');
     const QByteArray tail = lines.takeLast();  // what follows the last LF
     for (QByteArray& line : lines) {
@@ -39,7 +43,7 @@ TextLines readTextLines(const QString& path)
     }
     if (!tail.isEmpty())
         lines.append(tail);
-    return {OpenStatus::Ok, lines};
+    return lines;
 }
 
 QByteArray numberLine(int32_t n)

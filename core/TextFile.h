@@ -15,6 +15,8 @@ struct TextLines {
 };
 // Accepts CR LF or bare LF and a last line without an end; refuses files too large to be the game's.
 TextLines readTextLines(const QString& path);
+// The lines of a file's bytes, by the same rules.
+QList<QByteArray> splitLines(const QByteArray& bytes);
 
 // A number on its own line: a blank (or the minus sign) before the digits, a blank after.
 QByteArray numberLine(int32_t n);

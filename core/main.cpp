@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -11,6 +12,9 @@ int main(int argc, char* argv[]) {
         qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvary"));
+    // Lets the desktop match the windows to kelvary.desktop and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("kelvary"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/data/art/icon.png")));
     // Standard buttons and dialogs in Russian; without the translation the game still runs.
     QTranslator qtRussian;
     if (qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -3,9 +3,33 @@
 #include "core/GameState.h"
 #include "core/Settings.h"
 #include "play/Sound.h"
+#include "players/LeaderBoard.h"
+#include "players/PlayersState.h"
+#include "players/PlayersStore.h"
 #include "ui/Messages.h"
+#include "ui/Windows.h"
 
-void EndGame() { G.GameMode = 3; }
+void EndGame() {
+    G.GameMode = 3;
+    if (!beatsTheBoard(P.Leaders, G.Harvest))
+        return;
+    if (MsgBox(recordQuestion(P.Leaders, G.Harvest), MsgIcon::Information, MsgButtons::YesNo) == MsgAnswer::No)
+        return;  // the offer comes again when the program closes
+    P.CurrentPlayer = -1;
+    openFrmIgroki();
+    if (P.CurrentPlayer == -1) {
+        G.Harvest = 0;
+        return;
+    }
+    const BoardEntry entry = enterResult(P.Leaders, P.Players[P.CurrentPlayer], G.Harvest);
+    if (!entry.placed) {
+        MsgBox(alreadyOnTheBoard(entry.heldScore), MsgIcon::Information);
+        return;
+    }
+    openFrmDoska();
+    P.LeadersChanged = 1;
+    G.Harvest = 0;
+}
 
 int UnloadGame() {
     if (G.GameMode == 1 || G.GameMode == 2) {
@@ -15,6 +39,8 @@ int UnloadGame() {
     }
     EndGame();
     StopSounds();
+    if (P.LeadersChanged == 1)
+        SaveLiderov();
     Settings settings{G.ShuffleKindsDefault, G.NoTractor, G.LastFieldName};
     writeSettings(G.AppFolder + QStringLiteral("Tavik.ini"), settings);
     return 0;

@@ -8,6 +8,7 @@
 #include "core/GameState.h"
 #include "core/Main.h"
 #include "editor/History.h"
+#include "players/PlayersState.h"
 #include "ui/Controls.h"
 #include "ui/Forma.h"
 #include "ui/Modal.h"
@@ -18,6 +19,7 @@
 GameFixture::GameFixture(bool manualTicks) {
     G = GameState{};
     H = HistoryState{};
+    P = PlayersState{};
     Timer::setManualTicks(manualTicks);
     QDir(dir_.path()).mkpath(QStringLiteral("Pole"));
     QDir(dir_.path()).mkpath(QStringLiteral("Photo"));
@@ -27,7 +29,7 @@ GameFixture::GameFixture(bool manualTicks) {
             return MsgAnswer::Ok;
         if (answers_.empty()) {
             unexpectedQuestion = true;
-            return message.defaultAnswer;
+            return MsgAnswer::No;  // never opens a window the test does not expect
         }
         const MsgAnswer answer = answers_.front();
         answers_.pop_front();

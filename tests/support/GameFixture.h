@@ -23,7 +23,7 @@ public:
     void writeFile(const QString& relativePath, const QByteArray& bytes) const;
     QByteArray readFile(const QString& relativePath) const;
 
-    // The answer the next Yes/No question gets; a question without one fails the test.
+    // The answer the next Yes/No question gets; a question without one is answered No and noted.
     void answerNext(MsgAnswer answer) { answers_.push_back(answer); }
     std::vector<Message> messages;
     QStringList messageTexts() const;

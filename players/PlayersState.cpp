@@ -1,0 +1,3 @@
+#include "players/PlayersState.h"
+
+PlayersState P;

@@ -1,0 +1,204 @@
+// A game runs through the field files of "Pole" level by level, from the entry the player chose
+// in "Новая игра", skipping what it cannot read, until the congratulation.
+#include <QDir>
+#include <QTest>
+
+#include "core/FieldFile.h"
+#include "core/GameState.h"
+#include "core/Levels.h"
+#include "menu/Menu.h"
+#include "support/Dialogs.h"
+#include "support/GameFixture.h"
+#include "support/Pixels.h"
+#include "ui/Forma.h"
+
+namespace {
+const QString kCongratulation = QStringLiteral("Поздравляю! Весь урожай собран!");
+
+// Field file i holds one pair in column i, so the field on screen tells which file it came from.
+void putLevels(GameFixture& game, const QStringList& names) {
+    for (int i = 0; i < names.size(); ++i)
+        game.writeFile("Pole/" + names[i], fieldFileBytes({{i, 0, 2 + i}, {i, 1, 2 + i}}, 100 + i, 0));
+}
+
+QString fieldShown(const QStringList& names) {
+    if (G.FieldGrid(0, 4) != kEmpty)
+        return kStartEntry;
+    for (int i = 0; i < names.size(); ++i)
+        if (G.FieldGrid(i, 0) == 2 + i && G.FieldGrid(i, 1) == 2 + i)
+            return names[i];
+    return QString();
+}
+
+bool levelPanelBlank() {
+    const Surface& panel = forma().picUroven;
+    return showsSheet(panel, 0, 0, panel, 0, 0, panel.width(), panel.height());
+}
+
+// The digits of n right-aligned on the level panel, and nothing left of them.
+bool levelPanelShows(int n) {
+    const Forma& f = forma();
+    const QString digits = QString::number(n);
+    for (int k = 1; k <= digits.size(); ++k) {
+        const int digit = digits.at(digits.size() - k).digitValue();
+        if (!showsSheet(f.picUroven, 99 - 24 * k, 28, f.picKG2, 18 * digit, 0, 18, 29))
+            return false;
+    }
+    const int left = 99 - 24 * (int(digits.size()) + 1);
+    return showsSheet(f.picUroven, left, 28, f.picUroven, left, 28, 18, 29);
+}
+
+// Begins a game in "Новая игра" at the entry, with fields laid out at once.
+void beginAt(DialogScript& dialogs, int entry) {
+    G.NoTractor = 1;
+    dialogs.startAt(entry);
+    RunMenuItem(QStringLiteral("Новая игра"));
+}
+
+// The robot has just harvested the last pair of the field.
+void harvestTheField() { NewUroven(-1); }
+}  // namespace
+
+class LevelsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theLastFileOfTheListIsTheOnlyLevel();
+    void theSecondOfThreeFilesGoesOnWithTheThird();
+    void theStartFieldIsFollowedByEveryFileAsLevelsTwoAndThree();
+    void anUpperCaseNameGoesOnAfterItself();
+    void anUnreadableFileIsSkippedAndNotCountedAsPlayed();
+    void theFieldLastPlayedIsPreselectedNextTime();
+    void aMissingPoleFolderIsReportedAndOnlyTheStartFieldIsOffered();
+};
+
+void LevelsTest::theLastFileOfTheListIsTheOnlyLevel() {
+    GameFixture game;
+    DialogScript dialogs;
+    const QStringList names{"a.tvk", "b.tvk", "c.tvk"};
+    putLevels(game, names);
+    game.start();
+    beginAt(dialogs, 3);
+    QCOMPARE(dialogs.startEntries, (QStringList{kStartEntry, "a.tvk", "b.tvk", "c.tvk"}));
+    QCOMPARE(fieldShown(names), QStringLiteral("c.tvk"));
+    QCOMPARE(G.GameMode, 2);
+    QVERIFY(levelPanelShows(1));
+    harvestTheField();
+    QCOMPARE(game.messageTexts(), QStringList{kCongratulation});
+    QCOMPARE(game.messages.front().icon, MsgIcon::Information);
+    QCOMPARE(G.GameMode, 3);
+    QVERIFY(!dialogs.unexpected);
+}
+
+void LevelsTest::theSecondOfThreeFilesGoesOnWithTheThird() {
+    GameFixture game;
+    DialogScript dialogs;
+    const QStringList names{"a.tvk", "b.tvk", "c.tvk"};
+    putLevels(game, names);
+    game.start();
+    beginAt(dialogs, 2);
+    QCOMPARE(fieldShown(names), QStringLiteral("b.tvk"));
+    QVERIFY(levelPanelShows(1));
+    G.BatteryCharge = 2;
+    G.Harvest = 1;
+    harvestTheField();
+    QCOMPARE(fieldShown(names), QStringLiteral("c.tvk"));
+    QVERIFY(levelPanelShows(2));
+    QCOMPARE(G.BatteryCharge, 5);  // every level refills the battery; the harvest carries over
+    QCOMPARE(G.Harvest, 1);
+    QCOMPARE(G.PlayedFields, (QStringList{"b.tvk", "c.tvk"}));
+    game.answerNext(MsgAnswer::No);  // the harvest would go onto the empty honour board
+    harvestTheField();
+    QCOMPARE(game.messageTexts().value(0), kCongratulation);
+    QCOMPARE(G.GameMode, 3);
+}
+
+void LevelsTest::theStartFieldIsFollowedByEveryFileAsLevelsTwoAndThree() {
+    GameFixture game;
+    DialogScript dialogs;
+    const QStringList names{"a.tvk", "b.tvk"};
+    putLevels(game, names);
+    game.start();
+    beginAt(dialogs, 0);
+    QCOMPARE(fieldShown(names), kStartEntry);
+    QCOMPARE(G.PictureCount, 32);
+    QVERIFY(levelPanelBlank());
+    harvestTheField();
+    QCOMPARE(fieldShown(names), QStringLiteral("a.tvk"));
+    QVERIFY(levelPanelShows(2));
+    harvestTheField();
+    QCOMPARE(fieldShown(names), QStringLiteral("b.tvk"));
+    QVERIFY(levelPanelShows(3));
+    QVERIFY(game.messages.empty());
+    harvestTheField();
+    QCOMPARE(game.messageTexts(), QStringList{kCongratulation});
+}
+
+void LevelsTest::anUpperCaseNameGoesOnAfterItself() {
+    GameFixture game;
+    DialogScript dialogs;
+    const QStringList names{"a.tvk", "B.TVK", "c.tvk"};
+    putLevels(game, names);
+    game.start();
+    beginAt(dialogs, 2);
+    QCOMPARE(fieldShown(names), QStringLiteral("B.TVK"));
+    QCOMPARE(G.LastFieldName, QStringLiteral("b.tvk"));
+    harvestTheField();
+    QCOMPARE(fieldShown(names), QStringLiteral("c.tvk"));
+    harvestTheField();
+    QCOMPARE(game.messageTexts(), QStringList{kCongratulation});
+}
+
+void LevelsTest::anUnreadableFileIsSkippedAndNotCountedAsPlayed() {
+    GameFixture game;
+    DialogScript dialogs;
+    const QStringList names{"a.tvk", "b.tvk", "c.tvk"};
+    putLevels(game, names);
+    game.writeFile("Pole/b.tvk", "[tavik]\r\n 1 \r\n 9 \r\nshort\r\n 0 \r\n");
+    game.start();
+    beginAt(dialogs, 1);
+    harvestTheField();
+    QCOMPARE(fieldShown(names), QStringLiteral("c.tvk"));
+    QVERIFY(levelPanelShows(2));
+    QCOMPARE(G.PlayedFields, (QStringList{"a.tvk", "c.tvk"}));
+    QVERIFY(game.messages.empty());
+}
+
+void LevelsTest::theFieldLastPlayedIsPreselectedNextTime() {
+    GameFixture game;
+    DialogScript dialogs;
+    const QStringList names{"a.tvk", "b.tvk", "C.TVK"};
+    putLevels(game, names);
+    game.start();
+    beginAt(dialogs, 0);
+    QCOMPARE(dialogs.startPreselected, 0);
+    harvestTheField();
+    beginAt(dialogs, 3);
+    QCOMPARE(dialogs.startPreselected, 1);  // "a.tvk", the last field loaded
+    QCOMPARE(G.LastFieldName, QStringLiteral("c.tvk"));
+    // A field loaded in an earlier run comes back through the settings file.
+    game.answerNext(MsgAnswer::Yes);
+    forma().close();
+    GameFixture nextRun;
+    putLevels(nextRun, names);
+    nextRun.writeFile("Tavik.ini", game.readFile("Tavik.ini"));
+    nextRun.start();
+    beginAt(dialogs, 0);
+    QCOMPARE(dialogs.startPreselected, 3);
+}
+
+void LevelsTest::aMissingPoleFolderIsReportedAndOnlyTheStartFieldIsOffered() {
+    GameFixture game;
+    DialogScript dialogs;
+    QDir(game.folder() + "Pole").removeRecursively();
+    game.start();
+    beginAt(dialogs, 0);
+    QCOMPARE(dialogs.startEntries, QStringList{kStartEntry});
+    QCOMPARE(game.messageTexts(), QStringList{QStringLiteral("Папка \"Pole\" не найдена.")});
+    QCOMPARE(game.messages.front().icon, MsgIcon::Critical);
+    harvestTheField();
+    QCOMPARE(game.messageTexts().last(), kCongratulation);
+    QCOMPARE(G.GameMode, 3);
+}
+
+QTEST_MAIN(LevelsTest)
+#include "test_levels.moc"

@@ -1,7 +1,5 @@
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "core/Main.h"
 #include "core/ProgramFolder.h"
@@ -15,11 +13,6 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the windows to kelvary.desktop and its icon.
     QApplication::setDesktopFileName(QStringLiteral("kelvary"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/data/art/icon.png")));
-    // Standard buttons and dialogs in Russian; without the translation the game still runs.
-    QTranslator qtRussian;
-    if (qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtRussian);
     Main(programFolder(QApplication::applicationDirPath()));
     return app.exec();
 }

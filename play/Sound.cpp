@@ -1,37 +1,54 @@
 #include "play/Sound.h"
 
-#include <QAudioOutput>
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QMediaPlayer>
-#include <QUrl>
-#include <memory>
+#include <QLibrary>
 
 #include "core/GameState.h"
 
 namespace {
-// Created on the first crash, so start-up never waits for the multimedia back end.
-struct CrashPlayer {
-    QAudioOutput output;
-    QMediaPlayer player;
-    CrashPlayer() { player.setAudioOutput(&output); }
+using PlaySound = void (*)(const QString&);
+using StopAll = void (*)();
+
+// The sound module: beside the executable, in the installed lib/kelvary, or (for the tests of a
+// build tree) in the program folder next to theirs. Missing, it only means silence.
+struct SoundModule {
+    PlaySound play = nullptr;
+    StopAll stop = nullptr;
+    bool tried = false;
+
+    void load() {
+        tried = true;
+        const QString dir = QCoreApplication::applicationDirPath();
+        for (const QString& folder : {dir, dir + QStringLiteral("/../lib/kelvary"), dir + QStringLiteral("/../bin")}) {
+            QLibrary module(folder + QStringLiteral("/kelvary_sound"));
+            if (!module.load())
+                continue;
+            play = reinterpret_cast<PlaySound>(module.resolve("kelvaryPlaySound"));
+            stop = reinterpret_cast<StopAll>(module.resolve("kelvaryStopSounds"));
+            if (play && stop)
+                return;
+        }
+        play = nullptr;
+        stop = nullptr;
+    }
 };
-std::unique_ptr<CrashPlayer> crash;
+SoundModule sound;
 }  // namespace
 
 void PlayAvariya() {
     const QString file = G.AppFolder + QStringLiteral("Avariya.mp3");
     if (!QFileInfo(file).isFile())
         return;
-    if (!crash)
-        crash = std::make_unique<CrashPlayer>();
-    // A new crash cuts the one still sounding off and starts from the beginning.
-    crash->player.stop();
-    crash->player.setSource(QUrl::fromLocalFile(file));
-    crash->player.setPosition(0);
-    crash->player.play();
+    if (!sound.tried)
+        sound.load();
+    if (sound.play)
+        sound.play(file);
 }
 
 void StopSounds() {
-    if (crash)
-        crash->player.stop();
+    if (sound.stop)
+        sound.stop();
 }
+
+bool soundModuleLoaded() { return sound.play != nullptr; }

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "ui/Translation.h"
+
 namespace {
 MessageResponder& responder() {
     static MessageResponder instance;
@@ -25,6 +27,7 @@ MsgAnswer MsgBox(const QString& text, MsgIcon icon, MsgButtons buttons, MsgAnswe
     if (responder())
         return responder()(Message{text, icon, buttons, defaultAnswer});
 
+    useRussianStandardTexts();
     QMessageBox box(boxIcon(icon), QString::fromLatin1(kWindowCaption), text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     if (buttons == MsgButtons::Ok) {

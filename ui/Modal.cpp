@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "ui/Translation.h"
+
 namespace {
 std::function<void(QDialog&)>& modalHook() {
     static std::function<void(QDialog&)> hook;
@@ -12,6 +14,7 @@ std::function<void(QDialog&)>& modalHook() {
 void setModalHook(std::function<void(QDialog&)> hook) { modalHook() = std::move(hook); }
 
 void showModal(QDialog& dialog) {
+    useRussianStandardTexts();
     if (modalHook()) {
         dialog.setModal(true);
         dialog.show();

@@ -10,6 +10,7 @@
 #include "play/VyborZnaka.h"
 #include "ui/Forma.h"
 #include "ui/PictureBox.h"
+#include "ui/Windows.h"
 
 namespace {
 bool insideField(int x, int y) { return x >= 0 && x < kFieldWidth && y >= 0 && y < kFieldHeight; }
@@ -75,6 +76,9 @@ void picPole_KeyDown(int key, int shift) {
     case Qt::Key_F4:
         if (shift == kAlt)
             forma().close();
+        return;
+    case Qt::Key_F1:
+        openFrmHelp();
         return;
     case Qt::Key_F10:
         OpenMenu();

@@ -1,0 +1,140 @@
+// The game installed as a desktop program: its data under share/kelvary is copied into the
+// player's own data folder, where the help page and the fields are found; a program folder that
+// carries its data beside the binary keeps running from where it is.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/ProgramFolder.h"
+
+namespace {
+void put(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A prefix laid out as "cmake --install" lays it out, and a data home of its own for the player.
+struct InstalledTree {
+    InstalledTree() {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath(QStringLiteral("home-data"))));
+        QCoreApplication::setApplicationName(QStringLiteral("kelvary"));
+        QDir().mkpath(bin);
+        put(data + QStringLiteral("Help.htm"), "<html><head><title>Kelvary</title></head><body>1</body></html>");
+        put(data + QStringLiteral("help/field.png"), "picture");
+        put(data + QStringLiteral("Avariya.mp3"), "sound");
+        put(data + QStringLiteral("Pole/Sad.tvk"), "[tavik]\r\n");
+    }
+    ~InstalledTree() { qunsetenv("XDG_DATA_HOME"); }
+    QString userFolder() const { return root.filePath(QStringLiteral("home-data/kelvary")); }
+
+    QTemporaryDir root;
+    const QString bin = root.filePath(QStringLiteral("usr/bin"));
+    const QString data = root.filePath(QStringLiteral("usr/share/kelvary/"));
+};
+
+QString buildFolder() {
+    const QString programFolder = qEnvironmentVariable("KELVARY_PROGRAM_FOLDER");
+    return programFolder.isEmpty() ? QString() : QDir(programFolder + QStringLiteral("/..")).absolutePath();
+}
+}  // namespace
+
+class InstallTest : public QObject {
+    Q_OBJECT
+private slots:
+    void installedGameKeepsItsFilesInThePlayersDataFolder();
+    void laterStartsKeepThePlayersFieldsAndRefreshTheHelp();
+    void programFolderWithItsDataBesideTheBinaryRunsWhereItIs();
+    void cmakeInstallGivesATreeTheGameStartsFrom();
+};
+
+void InstallTest::installedGameKeepsItsFilesInThePlayersDataFolder() {
+    InstalledTree tree;
+    const QString folder = programFolder(tree.bin);
+    QCOMPARE(folder, tree.userFolder());
+    for (const char* file : {"Help.htm", "help/field.png", "Avariya.mp3", "Pole/Sad.tvk"})
+        QCOMPARE(contentOf(folder + QLatin1Char('/') + QLatin1String(file)),
+                 contentOf(tree.data + QLatin1String(file)));
+    QVERIFY(QFileInfo(folder + QStringLiteral("/Photo")).isDir());
+    // The player may change a copied field: it must be writable even though the installed one is not.
+    QVERIFY(QFileInfo(folder + QStringLiteral("/Pole/Sad.tvk")).isWritable());
+}
+
+void InstallTest::laterStartsKeepThePlayersFieldsAndRefreshTheHelp() {
+    InstalledTree tree;
+    const QString folder = programFolder(tree.bin);
+    put(folder + QStringLiteral("/Pole/Sad.tvk"), "the player's own sowing");
+    put(folder + QStringLiteral("/Tavik.ini"), " 1 \r\n");
+    // An upgrade brings a new help page and a new field.
+    put(tree.data + QStringLiteral("Help.htm"), "<html><body>2</body></html>");
+    put(tree.data + QStringLiteral("Pole/Ogorod.tvk"), "[tavik]\r\n 5 \r\n");
+    QCOMPARE(programFolder(tree.bin), folder);
+    QCOMPARE(contentOf(folder + QStringLiteral("/Pole/Sad.tvk")), QByteArray("the player's own sowing"));
+    QCOMPARE(contentOf(folder + QStringLiteral("/Tavik.ini")), QByteArray(" 1 \r\n"));
+    QCOMPARE(contentOf(folder + QStringLiteral("/Help.htm")), QByteArray("<html><body>2</body></html>"));
+    QCOMPARE(contentOf(folder + QStringLiteral("/Pole/Ogorod.tvk")), QByteArray("[tavik]\r\n 5 \r\n"));
+}
+
+void InstallTest::programFolderWithItsDataBesideTheBinaryRunsWhereItIs() {
+    InstalledTree tree;
+    // A copied program folder: fields beside the binary, as the build leaves them.
+    QDir(tree.bin).mkpath(QStringLiteral("Pole"));
+    QCOMPARE(programFolder(tree.bin), tree.bin);
+    QVERIFY(!QFileInfo::exists(tree.userFolder()));
+    // A lone binary with nothing installed beside it runs where it is too.
+    QTemporaryDir lone;
+    QCOMPARE(programFolder(lone.path()), lone.path());
+}
+
+void InstallTest::cmakeInstallGivesATreeTheGameStartsFrom() {
+    const QString build = buildFolder();
+    const QString cmake = QStandardPaths::findExecutable(QStringLiteral("cmake"));
+    if (build.isEmpty() || cmake.isEmpty())
+        QSKIP("needs the build folder (KELVARY_PROGRAM_FOLDER, set by ctest) and cmake");
+    QTemporaryDir prefix;
+    QProcess install;
+    install.start(cmake, {QStringLiteral("--install"), build, QStringLiteral("--prefix"), prefix.path()});
+    QVERIFY(install.waitForFinished(60000));
+    QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
+    const QDir root(prefix.path());
+    for (const char* file : {"bin/kelvary", "share/kelvary/Help.htm", "share/kelvary/Avariya.mp3",
+                             "share/applications/kelvary.desktop", "share/icons/hicolor/256x256/apps/kelvary.png",
+                             "share/icons/hicolor/64x64/apps/kelvary.png"})
+        QVERIFY2(root.exists(QLatin1String(file)), file);
+    QVERIFY(!QDir(root.filePath(QStringLiteral("share/kelvary/help"))).entryList(QDir::Files).isEmpty());
+    const QSettings entry(root.filePath(QStringLiteral("share/applications/kelvary.desktop")), QSettings::IniFormat);
+    QCOMPARE(entry.value(QStringLiteral("Desktop Entry/Exec")).toString(), QStringLiteral("kelvary"));
+    QCOMPARE(entry.value(QStringLiteral("Desktop Entry/Icon")).toString(), QStringLiteral("kelvary"));
+
+    // The installed game starts and fills the player's folder from its installed data.
+    QTemporaryDir dataHome;
+    QProcess game;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    game.setProcessEnvironment(environment);
+    game.start(root.filePath(QStringLiteral("bin/kelvary")), {});
+    QVERIFY(game.waitForStarted());
+    const QString userFolder = dataHome.filePath(QStringLiteral("kelvary"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(userFolder + QStringLiteral("/Photo")), 20000);
+    QVERIFY(game.state() == QProcess::Running);
+    game.kill();
+    game.waitForFinished();
+    QCOMPARE(contentOf(userFolder + QStringLiteral("/Help.htm")), contentOf(root.filePath(QStringLiteral("share/kelvary/Help.htm"))));
+    const QStringList installedFields = QDir(root.filePath(QStringLiteral("share/kelvary/Pole"))).entryList(QDir::Files);
+    QCOMPARE(QDir(userFolder + QStringLiteral("/Pole")).entryList(QDir::Files), installedFields);
+}
+
+QTEST_MAIN(InstallTest)
+#include "test_install.moc"

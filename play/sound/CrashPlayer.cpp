@@ -1,6 +1,8 @@
 // The crash sound's player, a module of its own: the game loads it, and with it the multimedia back
 // end, only when the first crash sounds, so start-up never waits for either.
+#include <QAudioDevice>
 #include <QAudioOutput>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QUrl>
 #include <QtGlobal>
@@ -17,6 +19,9 @@ std::unique_ptr<CrashPlayer> crash;
 
 // A new crash cuts the one still sounding off and starts from the beginning.
 extern "C" Q_DECL_EXPORT void kelvaryPlaySound(const QString& file) {
+    // Without an audio device the back end has nowhere to play: silence, not an error.
+    if (QMediaDevices::audioOutputs().isEmpty())
+        return;
     if (!crash)
         crash = std::make_unique<CrashPlayer>();
     crash->player.stop();

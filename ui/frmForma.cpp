@@ -58,6 +58,7 @@ frmForma::frmForma() {
     // A click anywhere in the window takes the focus, so an open menu closes as it loses it.
     setFocusPolicy(Qt::ClickFocus);
     buildSheets();
+    buildBanner();
     buildField();
     buildPanels();
     buildPalette();
@@ -109,6 +110,13 @@ void frmForma::buildSheets() {
     controls_.picPeresadka2 = sheet(41, 41, "peresadka2");
     controls_.picOtmenit2 = sheet(66, 29, "otmenit2");
     controls_.picPovtorit2 = sheet(66, 29, "povtorit2");
+}
+
+void frmForma::buildBanner() {
+    auto* banner = new QLabel(this);
+    banner->setPixmap(QPixmap::fromImage(artImage(QStringLiteral("banner"))));
+    banner->setGeometry(0, 0, 640, 68);
+    banner->lower();
 }
 
 void frmForma::buildField() {

@@ -24,6 +24,7 @@ private:
     PictureBox* picture(QWidget* parent, int left, int top, int width, int height, const QString& art,
                         Rgb background = kButtonFace);
     QLabel* icon(QWidget* parent, int left, int top, const QString& art);
+    void buildBanner();
     void buildField();
     void buildPanels();
     void buildPalette();

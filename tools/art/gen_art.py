@@ -542,6 +542,24 @@ def make_oprog():
     sheet("oprog", 64, 64, "".join(s))
 
 
+def make_banner():
+    """The strip across the top of the main window, above the panels."""
+    s = ['<defs><linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">'
+         '<stop offset="0" stop-color="#9FD8FF"/><stop offset="1" stop-color="#E4F5FF"/></linearGradient></defs>',
+         rect(0, 0, 640, 66, "url(#sky)"),
+         '<circle cx="612" cy="18" r="11" fill="#FFD83B" stroke="#FFB020" stroke-width="2"/>',
+         '<path d="M0 58 q 20 -8 40 0 t 40 0 t 40 0 t 40 0 t 40 0 t 40 0 t 40 0 t 40 0 t 40 0 t 40 0 '
+         't 40 0 t 40 0 t 40 0 t 40 0 t 40 0 t 40 0 V 66 H 0 Z" fill="#77B255"/>',
+         rect(0, 66, 640, 2, "#8B5A33"),
+         text(18, 47, "Kelvary", 38, "#FFFFFF", anchor="start", family="Liberation Serif"),
+         text(16, 45, "Kelvary", 38, "#2F6B1A", anchor="start", family="Liberation Serif"),
+         text(178, 42, "робот собирает урожай", 17, "#2F6B1A", anchor="start", weight="bold")]
+    for i, code in enumerate(("1f345", "1f955", "1f346", "1f33d", "1f966", "1f353", "1f347")):
+        s.append(place(code, 382 + 28 * i, 30, 26))
+    s.append(place("1f916", 578, 28, 30))
+    sheet("banner", 640, 68, "".join(s))
+
+
 def main():
     global EMOJI_DIR, OUT, TMP
     if len(sys.argv) != 3:
@@ -563,6 +581,7 @@ def main():
         make_sprites()
         make_knopka()
         make_oprog()
+        make_banner()
         make_icons()
 
 

@@ -468,7 +468,7 @@ def make_peresadka():
 
 
 def make_ochki():
-    sheet("ochki", 68, 31, rect(0, 0, 68, 31, WIN_BG) + place("1f453", 2, -16.5, 64))
+    sheet("ochki", 68, 31, rect(0, 0, 68, 31, WIN_BG) + place("1f453", 1, -11.5, 54))
 
 
 def make_kirpich():

@@ -180,41 +180,29 @@ void frmForma::buildPalette() {
 }
 
 void frmForma::buildButtons() {
-    PictureBox* exit = picture(this, 607, 146, 30, 30, QStringLiteral("exit"));
-    exit->setToolTip(QStringLiteral("Закрыть"));
-    exit->events.mouseDown = picExit_MouseDown;
-    exit->events.mouseUp = picExit_MouseUp;
-    controls_.picExit = Surface(exit);
-
-    PictureBox* menuButton = picture(this, 591, 186, 41, 89, QStringLiteral("knmenu"));
-    menuButton->setToolTip(QStringLiteral("Вызов меню - F10"));
+    using Handler = std::function<void(int, int, int, int)>;
+    // A picture button with its tooltip, its press and release handlers, shown or not at start.
+    auto button = [this](QRect place, const char* art, const char* tip, Handler down, Handler up, bool shown) {
+        PictureBox* box = picture(this, place.x(), place.y(), place.width(), place.height(), QString::fromLatin1(art));
+        box->setToolTip(QString::fromUtf8(tip));
+        box->events.mouseDown = std::move(down);
+        box->events.mouseUp = std::move(up);
+        box->setVisible(shown);
+        return box;
+    };
+    controls_.picExit = Surface(button({607, 146, 30, 30}, "exit", "Закрыть", picExit_MouseDown, picExit_MouseUp, true));
+    PictureBox* menuButton =
+        button({591, 186, 41, 89}, "knmenu", "Вызов меню - F10", picKnMenu_MouseDown, picKnMenu_MouseUp, true);
     menuButton->setFocusPolicy(Qt::ClickFocus);
-    menuButton->events.mouseDown = picKnMenu_MouseDown;
-    menuButton->events.mouseUp = picKnMenu_MouseUp;
     controls_.picKnMenu = Surface(menuButton);
-
     controls_.picShowZnak = Surface(picture(this, 592, 280, 36, 38, QString()));
     controls_.picShowZnak.setVisible(false);
-
-    PictureBox* shuffle = picture(this, 592, 322, 41, 41, QStringLiteral("peresadka"));
-    shuffle->setToolTip(QStringLiteral("Менять саженцы местами наугад."));
-    shuffle->events.mouseUp = picPeresadka_MouseUp;
-    controls_.picPeresadka = Surface(shuffle);
-    controls_.picPeresadka.setVisible(false);
-
-    PictureBox* undo = picture(this, 592, 480, 33, 29, QStringLiteral("otmenit"));
-    undo->setToolTip(QStringLiteral("Отменить"));
-    undo->events.mouseDown = picOtmenit_MouseDown;
-    undo->events.mouseUp = picOtmenit_MouseUp;
-    controls_.picOtmenit = Surface(undo);
-    controls_.picOtmenit.setVisible(false);
-
-    PictureBox* redo = picture(this, 592, 512, 33, 29, QStringLiteral("povtorit"));
-    redo->setToolTip(QStringLiteral("Повторить"));
-    redo->events.mouseDown = picPovtorit_MouseDown;
-    redo->events.mouseUp = picPovtorit_MouseUp;
-    controls_.picPovtorit = Surface(redo);
-    controls_.picPovtorit.setVisible(false);
+    controls_.picPeresadka = Surface(button({592, 322, 41, 41}, "peresadka", "Менять саженцы местами наугад.", {},
+                                            picPeresadka_MouseUp, false));
+    controls_.picOtmenit = Surface(
+        button({592, 480, 33, 29}, "otmenit", "Отменить", picOtmenit_MouseDown, picOtmenit_MouseUp, false));
+    controls_.picPovtorit = Surface(
+        button({592, 512, 33, 29}, "povtorit", "Повторить", picPovtorit_MouseDown, picPovtorit_MouseUp, false));
 }
 
 void frmForma::buildMenu() {

@@ -1,0 +1,78 @@
+// How long the field solver takes to decide random fields, beside a plain depth-first search
+// without the two-left rule and without memory. Prints figures only.
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "core/Rnd.h"
+#include "tools/pole/PlainSearch.h"
+#include "tools/pole/Solver.h"
+
+namespace {
+constexpr int kFields = 200;
+constexpr auto kSolverLimit = std::chrono::seconds(10);
+constexpr auto kPlainLimit = std::chrono::seconds(1);
+
+// `pairs` pairs of random kinds and `fences` fences on random beds, the same for the same seed.
+FieldGrid randomField(int32_t seed, int pairs, int fences) {
+    Rnd generator;
+    generator.restart(seed);
+    std::vector<int32_t> beds(kCols * kRows);
+    for (int i = 0; i < pairs; ++i)
+        beds[size_t(2 * i)] = beds[size_t(2 * i + 1)] = kFirstCrop + generator.below(kLastCrop - kFirstCrop + 1);
+    std::fill_n(beds.begin() + 2 * pairs, fences, kFence);
+    for (size_t i = beds.size(); i > 1; --i)
+        std::swap(beds[i - 1], beds[size_t(generator.below(int32_t(i)))]);
+    FieldGrid grid;
+    for (int i = 0; i < kCols * kRows; ++i)
+        grid(i % kCols, i / kCols) = beds[size_t(i)];
+    return grid;
+}
+
+struct Figures {
+    std::vector<double> ms;
+    int harvestable = 0;
+    int notHarvestable = 0;
+    int undecided = 0;
+};
+
+Figures measure(const std::vector<FieldGrid>& fields, const std::function<Verdict(const FieldGrid&)>& decide) {
+    Figures figures;
+    for (const FieldGrid& field : fields) {
+        QElapsedTimer clock;
+        clock.start();
+        const Verdict verdict = decide(field);
+        figures.ms.push_back(double(clock.nsecsElapsed()) / 1e6);
+        figures.harvestable += verdict == Verdict::Harvestable;
+        figures.notHarvestable += verdict == Verdict::NotHarvestable;
+        figures.undecided += verdict == Verdict::Undecided;
+    }
+    return figures;
+}
+
+void print(const char* fields, const char* search, Figures figures) {
+    std::sort(figures.ms.begin(), figures.ms.end());
+    std::printf("%-26s %-8s %11d %7d %9d %11.2f %11.2f %11.2f\n", fields, search, figures.harvestable,
+                figures.notHarvestable, figures.undecided, figures.ms[figures.ms.size() / 2],
+                figures.ms[figures.ms.size() * 9 / 10], figures.ms.back());
+}
+
+void compare(const char* name, int32_t firstSeed, int pairs, int fences) {
+    std::vector<FieldGrid> fields;
+    for (int i = 0; i < kFields; ++i)
+        fields.push_back(randomField(firstSeed + i, pairs, fences));
+    print(name, "solver", measure(fields, [](const FieldGrid& f) { return solveField(f, kSolverLimit).verdict; }));
+    print(name, "plain", measure(fields, [](const FieldGrid& f) { return plainSearch(f, kPlainLimit); }));
+}
+}  // namespace
+
+int main() {
+    std::printf("%d fields each; solver limit %lld s, plain search capped at %lld s per field\n\n", kFields,
+                qint64(kSolverLimit.count()), qint64(kPlainLimit.count()));
+    std::printf("%-26s %-8s %11s %7s %9s %11s %11s %11s\n", "fields", "search", "harvestable", "not", "undecided",
+                "median ms", "p90 ms", "max ms");
+    compare("full (80 pairs)", 1000, 80, 0);
+    compare("half (40 pairs, 8 fences)", 5000, 40, 8);
+}

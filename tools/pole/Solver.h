@@ -1,0 +1,21 @@
+#pragma once
+#include <chrono>
+#include <vector>
+
+#include "core/FieldGrid.h"
+#include "tools/pole/Pictures.h"
+
+// Decides exactly whether a field can be harvested to the last bed under the game's route rule.
+
+struct SolverResult {
+    Verdict verdict = Verdict::Undecided;
+    std::vector<HarvestStep> order;  // a complete harvest when Harvestable
+    std::vector<int> oddKinds;       // crop codes present an odd number of times: nothing can clear them
+    std::vector<Picture> cutOff;     // pictures the fences part from every picture of their kind
+    int pairs = 0;                   // pairs on the field
+    int mostPairs = 0;               // the most pairs any order reaches; exact when NotHarvestable
+                                     // with no odd kind and no picture cut off
+    long positions = 0;              // positions branched on or refuted
+};
+
+SolverResult solveField(const FieldGrid& field, std::chrono::steady_clock::duration allowed);

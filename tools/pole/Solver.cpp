@@ -5,6 +5,7 @@
 #include <bitset>
 #include <unordered_set>
 #include <utility>
+#include <vector>
 
 namespace {
 using Remaining = std::bitset<kCols * kRows>;  // which pictures are still on the field
@@ -15,6 +16,13 @@ constexpr int kMostClearedAtOnce = 6;
 // harvested right now (its last two, say) is therefore taken at once: nothing is lost by it, as
 // every order that worked before still works without that kind. Only the other kinds make a real
 // choice, and positions once refuted are not searched again.
+//
+// For the same reason a pair that is joinable now and harvested anywhere in a complete order can be
+// harvested first instead. So once a pair's branch has failed, the later branches beside it never
+// take that pair again (it is "asleep" below them): any clearing that did would have been found in
+// the branch that took it first. A failure is still a failure of the whole position, which keeps
+// the memory of refuted positions sound.
+using Pair = std::pair<int, int>;
 class Search {
 public:
     Search(const FieldGrid& field, std::chrono::steady_clock::duration allowed)
@@ -35,7 +43,7 @@ public:
                 result.oddKinds.push_back(kind);
         result.cutOff = cutOffPictures();
         // An odd kind always keeps one picture, and a picture cut off stays: no search needed.
-        const bool cleared = result.oddKinds.empty() && result.cutOff.empty() && harvest();
+        const bool cleared = result.oddKinds.empty() && result.cutOff.empty() && harvest({});
         result.positions = positions_;
         result.mostPairs = cleared ? result.pairs : mostPairs_;
         if (cleared) {
@@ -63,11 +71,16 @@ private:
         return cut;
     }
 
-    bool harvest() {
+    bool harvest(std::vector<Pair> asleep) {
+        // Looked up before the safe kinds are taken too, as that sweep costs more than the lookup.
+        if (refuted_.contains(left_))
+            return false;
+        const Remaining entry = left_;
         const size_t mark = taken_.size();
         takeSafeKinds();
         if (left_.none())
             return true;
+        std::erase_if(asleep, [&](const Pair& p) { return !left_.test(size_t(p.first)) || !left_.test(size_t(p.second)); });
         mostPairs_ = std::max(mostPairs_, int(pictures_.size() - left_.count()) / 2);
         if (deadline_.passed())
             outOfTime_ = true;
@@ -76,28 +89,51 @@ private:
             return false;
         }
         ++positions_;
+        // Most pairs fail joinable()'s first test; asking it once per picture here saves the
+        // same question for every pair.
+        Remaining open;
+        for (size_t i = 0; i < pictures_.size(); ++i)
+            if (left_.test(i) && hasFreeNeighbour(grid_, pictures_[i]))
+                open.set(i);
         for (int kind = kFirstCrop; kind <= kLastCrop && !outOfTime_; ++kind) {
             if (count_[size_t(kind)] < 4)
                 continue;
             const std::vector<int> on = remainingOf(kind);
             for (size_t i = 0; i < on.size(); ++i)
                 for (size_t j = i + 1; j < on.size(); ++j) {
-                    if (!joinable(grid_, pictures_[size_t(on[i])], pictures_[size_t(on[j])]))
+                    const Pair move{on[i], on[j]};
+                    if (!(open.test(size_t(on[i])) && open.test(size_t(on[j]))) &&
+                        !neighbours(pictures_[size_t(on[i])], pictures_[size_t(on[j])]))
+                        continue;
+                    if (std::find(asleep.begin(), asleep.end(), move) != asleep.end() ||
+                        !joinable(grid_, pictures_[size_t(on[i])], pictures_[size_t(on[j])]))
                         continue;
                     take(on[i], on[j]);
-                    if (harvest())
+                    if (harvest(asleepBeside(asleep, move)))
                         return true;
                     giveBack(taken_.size() - 1);
                     if (outOfTime_) {
                         giveBack(mark);
                         return false;
                     }
+                    asleep.push_back(move);
                 }
         }
-        if (!outOfTime_)
+        if (!outOfTime_) {
             refuted_.insert(left_);
+            refuted_.insert(entry);
+        }
         giveBack(mark);
         return false;
+    }
+
+    // The pairs still asleep once `move` is taken: those sharing a picture with it are gone.
+    static std::vector<Pair> asleepBeside(const std::vector<Pair>& asleep, const Pair& move) {
+        std::vector<Pair> kept;
+        for (const Pair& p : asleep)
+            if (p.first != move.first && p.first != move.second && p.second != move.first && p.second != move.second)
+                kept.push_back(p);
+        return kept;
     }
 
     // Every kind whose pictures can all be harvested right now, one of its pairs after another.

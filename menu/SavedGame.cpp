@@ -15,8 +15,6 @@
 #include "ui/Forma.h"
 
 namespace {
-constexpr int kLampSize = 20;
-constexpr int kSpentLampX = 20;  // the right half of the lamp sheet
 
 // The game in progress as a file keeps it: the pictures still standing, not how they came there.
 SavedGame currentGame() {
@@ -36,8 +34,7 @@ void showBatteryCharge() {
     Forma& f = forma();
     f.picAkamulyator.cls();
     for (int unit = G.BatteryCharge; unit < kFullCharge; ++unit)
-        f.picAkamulyator.paintPicture(f.picAkamulyator2, lampX(unit), kLampTop, kSpentLampX, 0, kLampSize,
-                                      kLampSize);
+        DrawLamp(unit, true);
 }
 
 void resumeGame(const SavedGame& game, const QString& name) {

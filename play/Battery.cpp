@@ -12,11 +12,15 @@ constexpr int kSpentLampX = 20;  // in the lamp sheet; the lit lamp is at 0
 
 int lampX(int unit) { return 25 * unit + 12; }
 
+void DrawLamp(int unit, bool spent) {
+    Forma& f = forma();
+    f.picAkamulyator.paintPicture(f.picAkamulyator2, lampX(unit), kLampTop, spent ? kSpentLampX : 0, 0, kLampSize,
+                                  kLampSize);
+}
+
 void TimerAkamulyatorLampa() {
     Forma& f = forma();
-    const int sheetX = G.LampBlinks % 2 != 0 ? kSpentLampX : 0;
-    f.picAkamulyator.paintPicture(f.picAkamulyator2, lampX(G.BatteryCharge), kLampTop, sheetX, 0, kLampSize,
-                                  kLampSize);
+    DrawLamp(G.BatteryCharge, G.LampBlinks % 2 != 0);
     --G.LampBlinks;
     if (G.LampBlinks > 0)
         return;

@@ -7,3 +7,5 @@ void ShowGameOver();
 // Where the lamp of a unit (0..4 from the left) sits on the battery panel.
 int lampX(int unit);
 constexpr int kLampTop = 31;
+// Draws the lamp of a unit lit or spent.
+void DrawLamp(int unit, bool spent);

@@ -21,7 +21,8 @@ frmStart::frmStart(QWidget* parent) : QDialog(parent) {
     Label1->setGeometry(8, 8, 105, 20);
     List1 = new QListWidget(this);
     List1->setGeometry(8, 32, 225, 224);
-    chNoTraktor = new QCheckBox(QStringLiteral("Не показывать трактор (быстрая загрузка)"), this);
+    // A check box does not wrap its text, so the caption is broken where it fits the box.
+    chNoTraktor = new QCheckBox(QStringLiteral("Не показывать трактор\n(быстрая загрузка)"), this);
     chNoTraktor->setGeometry(8, 264, 225, 41);
     chNoTraktor->setFont(sansFont(13, true));
     chNoTraktor->setStyleSheet(QStringLiteral("QCheckBox { spacing: 6px; }"));

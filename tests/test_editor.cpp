@@ -49,10 +49,6 @@ void clickButton(PictureBox& button) {
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(10, 10));
 }
 
-bool flagged(int col, int row, int sign) {
-    Forma& f = forma();
-    return showsSheet(f.picPole, 36 * col + 18, 40 * row + 22, f.picFlagy, 16 * (sign - 1), 0, 16, 16);
-}
 
 // Types into the dialog's name box as a player would, key by key.
 void typeName(frmFile& dialog, const QString& text) {

@@ -22,10 +22,6 @@ void pickAt(int col, int row) {
     VyborZnaka();
 }
 
-bool flagged(int col, int row, int sign) {
-    Forma& f = forma();
-    return showsSheet(f.picPole, cellX(col) + 18, cellY(row) + 22, f.picFlagy, 16 * (sign - 1), 0, 16, 16);
-}
 
 // Runs the robot until its run ends; the number of ticks it took.
 int runRobot() {

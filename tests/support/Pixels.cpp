@@ -40,3 +40,9 @@ bool cellIsEmpty(int col, int row) {
     return filledWith(f.picPole, cellX(col) + kPictureInset, cellY(row) + kPictureInset, kPictureWidth,
                       kPictureHeight, f.picPole.backColour());
 }
+
+bool flagged(int col, int row, int sign) {
+    Forma& f = forma();
+    return showsSheet(f.picPole, cellX(col) + 18, cellY(row) + 22, f.picFlagy, kFlagSize * (sign - 1), 0, kFlagSize,
+                      kFlagSize);
+}

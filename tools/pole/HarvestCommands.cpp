@@ -51,9 +51,10 @@ int report(const QString& path, const SolverResult& result, double seconds, qint
     case Verdict::NotHarvestable:
         if (!result.oddKinds.empty())
             console.err << path << ": not harvestable: odd count of kind " << oddKindsText(result.oddKinds) << '\n';
-        else if (!result.cutOff.empty())
-            console.err << path << ": not harvestable: fences part the picture at column " << result.cutOff[0].col
-                        << ", row " << result.cutOff[0].row << " from every picture of its kind\n";
+        else if (!result.neverJoined.empty())
+            console.err << path << ": not harvestable: no order ever opens a route from the picture at column "
+                        << result.neverJoined[0].col << ", row " << result.neverJoined[0].row
+                        << " to one of its kind\n";
         else
             console.err << path << ": not harvestable: any order gets " << result.mostPairs << " of "
                         << result.pairs << " pairs at most (" << ms << " ms)\n";

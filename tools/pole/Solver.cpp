@@ -2,15 +2,37 @@
 
 #include <algorithm>
 #include <array>
-#include <bitset>
-#include <unordered_set>
+#include <numeric>
+#include <random>
 #include <utility>
 #include <vector>
 
+#include "tools/pole/FieldFacts.h"
+#include "tools/pole/Occupancy.h"
+#include "tools/pole/PictureSet.h"
+#include "tools/pole/PositionMemory.h"
+
 namespace {
-using Remaining = std::bitset<kCols * kRows>;  // which pictures are still on the field
+constexpr int kBeds = kCols * kRows;
 // Trying to clear a larger kind at once costs more route searches than it saves.
 constexpr int kMostClearedAtOnce = 6;
+// Kinds with more pictures left than this are never counted out by pairsLost(): the count would
+// cost more than it saves.
+constexpr int kMostPairedUp = 10;
+// The seed of the later runs' orders: fixed, so the same field always gets the same answer in the
+// same number of positions.
+constexpr unsigned kShuffleSeed = 20261208;
+
+// Up to 160 bed numbers without a heap allocation.
+struct BedList {
+    std::array<int, kBeds> at;  // only the first `size` are set
+    int size = 0;
+};
+BedList listOf(const PictureSet& set) {
+    BedList list;
+    set.forEach([&](int bed) { list.at[size_t(list.size++)] = bed; });
+    return list;
+}
 
 // Harvesting only ever empties beds, so it never closes a route. A kind whose pictures can all be
 // harvested right now (its last two, say) is therefore taken at once: nothing is lost by it, as
@@ -22,34 +44,35 @@ constexpr int kMostClearedAtOnce = 6;
 // take that pair again (it is "asleep" below them): any clearing that did would have been found in
 // the branch that took it first. A failure is still a failure of the whole position, which keeps
 // the memory of refuted positions sound.
+//
+// Pictures are known by their bed numbers, col + 16 * row.
 using Pair = std::pair<int, int>;
 class Search {
 public:
-    Search(const FieldGrid& field, std::chrono::steady_clock::duration allowed)
-        : grid_(field), pictures_(picturesOf(field)), deadline_(allowed) {
-        for (size_t i = 0; i < pictures_.size(); ++i) {
-            byKind_[size_t(pictures_[i].kind)].push_back(int(i));
-            left_.set(i);
-        }
+    Search(const FieldGrid& field, std::chrono::steady_clock::duration allowed, long firstAllowance)
+        : facts_(field), beds_(field), left_(facts_.pictures), deadline_(allowed),
+          firstAllowance_(std::max(firstAllowance, 1L)) {
         for (int kind = kFirstCrop; kind <= kLastCrop; ++kind)
-            count_[size_t(kind)] = int(byKind_[size_t(kind)].size());
+            count_[size_t(kind)] = facts_.ofKind[size_t(kind)].count();
+        pairs_ = facts_.pictures.count() / 2;
+        std::iota(kindOrder_.begin(), kindOrder_.end(), kFirstCrop);
     }
 
     SolverResult run() {
         SolverResult result;
-        result.pairs = int(pictures_.size() / 2);
+        result.pairs = pairs_;
         for (int kind = kFirstCrop; kind <= kLastCrop; ++kind)
             if (count_[size_t(kind)] % 2 != 0)
                 result.oddKinds.push_back(kind);
-        result.cutOff = cutOffPictures();
-        // An odd kind always keeps one picture, and a picture cut off stays: no search needed.
-        const bool cleared = result.oddKinds.empty() && result.cutOff.empty() && harvest({});
+        facts_.neverJoined(beds_, left_).forEach([&](int bed) { result.neverJoined.push_back(pictureAt(bed)); });
+        // An odd kind always keeps one picture, and so does a picture never joined: no search needed.
+        const bool cleared = result.oddKinds.empty() && result.neverJoined.empty() && harvestWithRestarts();
         result.positions = positions_;
         result.mostPairs = cleared ? result.pairs : mostPairs_;
         if (cleared) {
             result.verdict = Verdict::Harvestable;
             for (const auto& [a, b] : taken_)
-                result.order.push_back(stepBetween(pictures_[size_t(a)], pictures_[size_t(b)]));
+                result.order.push_back(stepBetween(pictureAt(a), pictureAt(b)));
         } else {
             result.verdict = outOfTime_ ? Verdict::Undecided : Verdict::NotHarvestable;
         }
@@ -57,92 +80,153 @@ public:
     }
 
 private:
-    // Even with every other crop gone no route reaches a picture of the same kind.
-    std::vector<Picture> cutOffPictures() const {
-        FieldGrid fences = grid_;
-        for (const Picture& p : pictures_)
-            fences(p.col, p.row) = kEmpty;
-        std::vector<Picture> cut;
-        for (const Picture& p : pictures_) {
-            const std::vector<int>& kin = byKind_[size_t(p.kind)];
-            if (std::none_of(kin.begin(), kin.end(), [&](int i) { return joinable(fences, p, pictures_[size_t(i)]); }))
-                cut.push_back(p);
-        }
-        return cut;
+    Picture pictureAt(int bed) const {
+        return {PictureSet::colOf(bed), PictureSet::rowOf(bed), facts_.kind[size_t(bed)]};
     }
 
-    bool harvest(std::vector<Pair> asleep) {
+    // Pictures that might be harvested now: a free bed beside them or one of their kind.
+    PictureSet movable(const PictureSet& besideFree) const {
+        PictureSet ready = besideFree & left_;
+        (left_.without(ready) & facts_.kinSomewhereBeside).forEach([&](int bed) {
+            if (!(facts_.kinBeside[size_t(bed)] & left_).none())
+                ready.set(bed);
+        });
+        return ready;
+    }
+
+    // How long a search takes depends wildly on the order it tries the kinds in: one order clears a
+    // field in a few hundred positions where another wanders for a million. So the search starts
+    // over now and then in a new order, with ever more positions allowed (1, 1, 2, 1, 1, 2, 4, ...
+    // times a base). Refuted positions stay refuted across the runs, so no run repeats the work of
+    // an earlier one, and the allowance grows without end, so a field is still decided exactly.
+    bool harvestWithRestarts() {
+        std::mt19937 shuffle(kShuffleSeed);
+        for (int run = 1;; ++run) {
+            allowance_ = positions_ + firstAllowance_ * luby(run);
+            stopped_ = false;
+            sleep_.clear();
+            if (harvest(0))
+                return true;
+            if (outOfTime_ || !stopped_)
+                return false;
+            std::shuffle(kindOrder_.begin(), kindOrder_.end(), shuffle);
+        }
+    }
+
+    // 1, 1, 2, 1, 1, 2, 4, 1, 1, 2, 1, 1, 2, 4, 8, ...: the allowance of run `i`, counted from 1.
+    static long luby(long i) {
+        for (long size = 1;; size = 2 * size + 1) {
+            if (i == size)
+                return (size + 1) / 2;
+            if (i < size)
+                return luby(i - (size - 1) / 2);
+        }
+    }
+
+    // The asleep pairs of this position are sleep_[asleepFrom, end).
+    bool harvest(size_t asleepFrom) {
         // Looked up before the safe kinds are taken too, as that sweep costs more than the lookup.
         if (refuted_.contains(left_))
             return false;
-        const Remaining entry = left_;
+        const PictureSet entry = left_;
         const size_t mark = taken_.size();
         takeSafeKinds();
         if (left_.none())
             return true;
-        std::erase_if(asleep, [&](const Pair& p) { return !left_.test(size_t(p.first)) || !left_.test(size_t(p.second)); });
-        mostPairs_ = std::max(mostPairs_, int(pictures_.size() - left_.count()) / 2);
+        dropGoneFromSleep(asleepFrom);
+        mostPairs_ = std::max(mostPairs_, pairs_ - left_.count() / 2);
         if (deadline_.passed())
             outOfTime_ = true;
-        if (outOfTime_ || refuted_.contains(left_)) {
+        if (outOfTime_ || positions_ >= allowance_)
+            stopped_ = true;
+        const bool tookSafeKinds = taken_.size() > mark;
+        if (stopped_ || (tookSafeKinds && refuted_.contains(left_))) {
             giveBack(mark);
             return false;
         }
         ++positions_;
-        // Most pairs fail joinable()'s first test; asking it once per picture here saves the
-        // same question for every pair.
-        Remaining open;
-        for (size_t i = 0; i < pictures_.size(); ++i)
-            if (left_.test(i) && hasFreeNeighbour(grid_, pictures_[i]))
-                open.set(i);
-        for (int kind = kFirstCrop; kind <= kLastCrop && !outOfTime_; ++kind) {
+        const PictureSet open = beds_.besideFreeBeds();
+        const PictureSet ready = movable(open);
+        for (size_t k = 0; k < kindOrder_.size(); ++k) {
+            const int kind = kindOrder_[k];
             if (count_[size_t(kind)] < 4)
                 continue;
-            const std::vector<int> on = remainingOf(kind);
-            for (size_t i = 0; i < on.size(); ++i)
-                for (size_t j = i + 1; j < on.size(); ++j) {
-                    const Pair move{on[i], on[j]};
-                    if (!(open.test(size_t(on[i])) && open.test(size_t(on[j]))) &&
-                        !neighbours(pictures_[size_t(on[i])], pictures_[size_t(on[j])]))
+            const BedList on = listOf(facts_.ofKind[size_t(kind)] & ready);
+            for (int i = 0; i < on.size; ++i)
+                for (int j = i + 1; j < on.size; ++j) {
+                    const Pair move{on.at[size_t(i)], on.at[size_t(j)]};
+                    // Unless they touch, a route leaves one and enters the other through free beds.
+                    if (!(open.test(move.first) && open.test(move.second)) && !facts_.kinBeside[size_t(move.first)].test(move.second))
                         continue;
-                    if (std::find(asleep.begin(), asleep.end(), move) != asleep.end() ||
-                        !joinable(grid_, pictures_[size_t(on[i])], pictures_[size_t(on[j])]))
+                    if (isAsleep(move, asleepFrom) || !beds_.joined(move.first, move.second))
                         continue;
-                    take(on[i], on[j]);
-                    if (harvest(asleepBeside(asleep, move)))
+                    take(move.first, move.second);
+                    if (pairsLost(kind) > 0 && pairs_ - pairsLost(kind) <= mostPairs_) {
+                        // This branch cannot clear the field, nor beat the best order seen so far.
+                        giveBack(taken_.size() - 1);
+                        continue;
+                    }
+                    const size_t childFrom = sleep_.size();
+                    for (size_t k = asleepFrom; k < childFrom; ++k)
+                        if (!sharesPicture(sleep_[k], move))
+                            sleep_.push_back(sleep_[k]);
+                    const bool cleared = harvest(childFrom);
+                    sleep_.resize(childFrom);
+                    if (cleared)
                         return true;
                     giveBack(taken_.size() - 1);
-                    if (outOfTime_) {
+                    if (stopped_) {
                         giveBack(mark);
                         return false;
                     }
-                    asleep.push_back(move);
+                    sleep_.push_back(move);
                 }
         }
-        if (!outOfTime_) {
-            refuted_.insert(left_);
+        // Every branch ran to its end without a stop, or this position would have returned above.
+        refuted_.insert(left_);
+        if (tookSafeKinds)
             refuted_.insert(entry);
-        }
         giveBack(mark);
         return false;
     }
 
-    // The pairs still asleep once `move` is taken: those sharing a picture with it are gone.
-    static std::vector<Pair> asleepBeside(const std::vector<Pair>& asleep, const Pair& move) {
-        std::vector<Pair> kept;
-        for (const Pair& p : asleep)
-            if (p.first != move.first && p.first != move.second && p.second != move.first && p.second != move.second)
-                kept.push_back(p);
-        return kept;
+    // Pairs of the kind that no order can harvest any more, as no route may ever join the rest of
+    // its pictures two by two.
+    int pairsLost(int kind) const {
+        const PictureSet on = facts_.ofKind[size_t(kind)] & left_;
+        const int count = on.count();
+        return count > kMostPairedUp ? 0 : count / 2 - facts_.mostPairsAmong(on);
+    }
+
+    static bool sharesPicture(const Pair& p, const Pair& q) {
+        return p.first == q.first || p.first == q.second || p.second == q.first || p.second == q.second;
+    }
+
+    bool isAsleep(const Pair& move, size_t asleepFrom) const {
+        return std::find(sleep_.begin() + std::ptrdiff_t(asleepFrom), sleep_.end(), move) != sleep_.end();
+    }
+
+    // Pairs one of whose pictures the safe kinds took are not choices any more.
+    void dropGoneFromSleep(size_t asleepFrom) {
+        const auto gone = [&](const Pair& p) { return !left_.test(p.first) || !left_.test(p.second); };
+        sleep_.erase(std::remove_if(sleep_.begin() + std::ptrdiff_t(asleepFrom), sleep_.end(), gone), sleep_.end());
     }
 
     // Every kind whose pictures can all be harvested right now, one of its pairs after another.
     void takeSafeKinds() {
         for (bool tookOne = true; tookOne;) {
             tookOne = false;
-            for (int kind = kFirstCrop; kind <= kLastCrop; ++kind)
-                if (count_[size_t(kind)] >= 2 && count_[size_t(kind)] <= kMostClearedAtOnce && clearKind(kind))
+            PictureSet ready = movable(beds_.besideFreeBeds());
+            for (int kind = kFirstCrop; kind <= kLastCrop; ++kind) {
+                const int count = count_[size_t(kind)];
+                // A picture that cannot move yet keeps its kind on the field.
+                if (count < 2 || count > kMostClearedAtOnce || !(facts_.ofKind[size_t(kind)] & left_).without(ready).none())
+                    continue;
+                if (clearKind(kind)) {
                     tookOne = true;
+                    ready = movable(beds_.besideFreeBeds());
+                }
+            }
         }
     }
 
@@ -151,14 +235,12 @@ private:
         if (count_[size_t(kind)] == 0)
             return true;
         const size_t mark = taken_.size();
-        const std::vector<int> on = remainingOf(kind);
-        if (std::any_of(on.begin(), on.end(), [&](int i) { return walledIn(i, on); }))
-            return false;
-        for (size_t i = 0; i < on.size(); ++i)
-            for (size_t j = i + 1; j < on.size(); ++j) {
-                if (!joinable(grid_, pictures_[size_t(on[i])], pictures_[size_t(on[j])]))
+        const BedList on = listOf(facts_.ofKind[size_t(kind)] & left_);
+        for (int i = 0; i < on.size; ++i)
+            for (int j = i + 1; j < on.size; ++j) {
+                if (!beds_.joined(on.at[size_t(i)], on.at[size_t(j)]))
                     continue;
-                take(on[i], on[j]);
+                take(on.at[size_t(i)], on.at[size_t(j)]);
                 if (clearKind(kind))
                     return true;
                 giveBack(mark);
@@ -166,27 +248,12 @@ private:
         return false;
     }
 
-    // No free bed beside it and no picture of its kind either: it cannot be harvested yet.
-    bool walledIn(int picture, const std::vector<int>& kin) const {
-        const Picture& p = pictures_[size_t(picture)];
-        return !hasFreeNeighbour(grid_, p) &&
-               std::none_of(kin.begin(), kin.end(), [&](int i) { return neighbours(p, pictures_[size_t(i)]); });
-    }
-
-    std::vector<int> remainingOf(int kind) const {
-        std::vector<int> on;
-        for (int i : byKind_[size_t(kind)])
-            if (left_.test(size_t(i)))
-                on.push_back(i);
-        return on;
-    }
-
     void take(int a, int b) {
-        for (int i : {a, b}) {
-            grid_(pictures_[size_t(i)].col, pictures_[size_t(i)].row) = kEmpty;
-            left_.reset(size_t(i));
+        for (int bed : {a, b}) {
+            beds_.free(bed);
+            left_.reset(bed);
         }
-        count_[size_t(pictures_[size_t(a)].kind)] -= 2;
+        count_[size_t(facts_.kind[size_t(a)])] -= 2;
         taken_.emplace_back(a, b);
     }
 
@@ -195,29 +262,33 @@ private:
         while (taken_.size() > mark) {
             const auto [a, b] = taken_.back();
             taken_.pop_back();
-            for (int i : {a, b}) {
-                const Picture& p = pictures_[size_t(i)];
-                grid_(p.col, p.row) = p.kind;
-                left_.set(size_t(i));
+            for (int bed : {a, b}) {
+                beds_.take(bed);
+                left_.set(bed);
             }
-            count_[size_t(pictures_[size_t(a)].kind)] += 2;
+            count_[size_t(facts_.kind[size_t(a)])] += 2;
         }
     }
 
-    FieldGrid grid_;
-    const std::vector<Picture> pictures_;
-    std::array<std::vector<int>, kLastCrop + 1> byKind_;
-    std::array<int, kLastCrop + 1> count_{};
-    Remaining left_;
-    std::vector<std::pair<int, int>> taken_;
-    std::unordered_set<Remaining> refuted_;
+    const FieldFacts facts_;
+    Occupancy beds_;
+    PictureSet left_;                          // pictures still on the field
+    std::array<int, kLastCrop + 1> count_{};  // and how many of each kind
+    int pairs_ = 0;                            // pairs on the field at the start
+    std::vector<Pair> taken_;
+    std::vector<Pair> sleep_;
+    PositionMemory refuted_;
     Deadline deadline_;
+    const long firstAllowance_;
     bool outOfTime_ = false;
+    bool stopped_ = false;  // out of time, or this run's allowance spent
+    long allowance_ = 0;    // positions this run may reach, counted with the runs before it
+    std::array<int, kLastCrop - kFirstCrop + 1> kindOrder_;
     int mostPairs_ = 0;
     long positions_ = 0;
 };
 }  // namespace
 
-SolverResult solveField(const FieldGrid& field, std::chrono::steady_clock::duration allowed) {
-    return Search(field, allowed).run();
+SolverResult solveField(const FieldGrid& field, std::chrono::steady_clock::duration allowed, long firstAllowance) {
+    return Search(field, allowed, firstAllowance).run();
 }

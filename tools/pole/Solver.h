@@ -9,13 +9,17 @@
 
 struct SolverResult {
     Verdict verdict = Verdict::Undecided;
-    std::vector<HarvestStep> order;  // a complete harvest when Harvestable
-    std::vector<int> oddKinds;       // crop codes present an odd number of times: nothing can clear them
-    std::vector<Picture> cutOff;     // pictures the fences part from every picture of their kind
-    int pairs = 0;                   // pairs on the field
-    int mostPairs = 0;               // the most pairs any order reaches; exact when NotHarvestable
-                                     // with no odd kind and no picture cut off
-    long positions = 0;              // positions branched on or refuted
+    std::vector<HarvestStep> order;    // a complete harvest when Harvestable
+    std::vector<int> oddKinds;         // crop codes present an odd number of times: nothing can clear them
+    std::vector<Picture> neverJoined;  // pictures that no order ever joins to one of their kind
+    int pairs = 0;                     // pairs on the field
+    int mostPairs = 0;                 // the most pairs any order reaches; exact when NotHarvestable
+                                       // with no odd kind and no picture never joined
+    long positions = 0;                // positions branched on or refuted
 };
 
-SolverResult solveField(const FieldGrid& field, std::chrono::steady_clock::duration allowed);
+// The search starts over in a new order after `firstAllowance` positions, then after ever more;
+// the default suits real fields, and a test passes 1 to make it start over all the time.
+constexpr long kFirstAllowance = 1000;
+SolverResult solveField(const FieldGrid& field, std::chrono::steady_clock::duration allowed,
+                        long firstAllowance = kFirstAllowance);

@@ -119,6 +119,15 @@ ToolRun runTool(const QStringList& arguments) {
             QString::fromUtf8(tool.readAllStandardOutput()), QString::fromUtf8(tool.readAllStandardError())};
 }
 
+std::vector<CellRecord> recordsOf(const FieldGrid& field) {
+    std::vector<CellRecord> records;
+    for (int row = 0; row < kRows; ++row)
+        for (int col = 0; col < kCols; ++col)
+            if (field(col, row) != kEmpty)
+                records.push_back({col, row, field(col, row)});
+    return records;
+}
+
 QString writeField(const QTemporaryDir& dir, const QString& name, const std::vector<CellRecord>& records) {
     QFile file(dir.filePath(name));
     file.open(QIODevice::WriteOnly);
@@ -261,6 +270,19 @@ void SolverTest::theToolSaysHarvestableNotHarvestableOrUnreadable() {
     QCOMPARE(lockedRun.status, 1);
     QVERIFY2(lockedRun.err.contains("no order ever opens a route from the picture at column 0, row 0"),
              qPrintable(lockedRun.err));
+    // A field that only the order spoils: the tool names the most pairs any order gets.
+    for (int32_t seed = 1;; ++seed) {
+        const FieldGrid field = smallField(seed, kWalledCorner);
+        const SolverResult result = solveField(field, kPlenty);
+        if (result.verdict != Verdict::NotHarvestable || !result.oddKinds.empty() || !result.neverJoined.empty() ||
+            result.mostPairs == 0)
+            continue;
+        const ToolRun run = runTool({"check", writeField(dir, "spoilt.tvk", recordsOf(field))});
+        QCOMPARE(run.status, 1);
+        const QString most = QStringLiteral("any order gets %1 of %2 pairs at most").arg(result.mostPairs).arg(result.pairs);
+        QVERIFY2(run.err.contains(most), qPrintable(run.err));
+        break;
+    }
     const ToolRun damagedRun = runTool({"check", damaged.fileName()});
     QCOMPARE(damagedRun.status, 3);
     QVERIFY(damagedRun.err.contains("not a field file"));
@@ -271,19 +293,13 @@ void SolverTest::theToolSaysHarvestableNotHarvestableOrUnreadable() {
 
 void SolverTest::theToolsOrderReplaysToAnEmptyField() {
     QTemporaryDir dir;
-    std::vector<CellRecord> records;
     FieldGrid field;
-    for (int32_t seed = 1; records.size() < 12; ++seed) {
+    for (int32_t seed = 1; recordsOf(field).size() < 12; ++seed) {
         const FieldGrid candidate = smallField(seed);
-        if (solveField(candidate, kPlenty).verdict != Verdict::Harvestable || picturesOf(candidate).size() < 10)
-            continue;
-        field = candidate;
-        for (int row = 0; row < kRows; ++row)
-            for (int col = 0; col < kCols; ++col)
-                if (field(col, row) != kEmpty)
-                    records.push_back({col, row, field(col, row)});
+        if (solveField(candidate, kPlenty).verdict == Verdict::Harvestable && picturesOf(candidate).size() >= 10)
+            field = candidate;
     }
-    const ToolRun run = runTool({"solve", writeField(dir, "field.tvk", records)});
+    const ToolRun run = runTool({"solve", writeField(dir, "field.tvk", recordsOf(field))});
     QCOMPARE(run.status, 0);
     std::vector<HarvestStep> order;
     for (const QString& line : run.out.split('\n', Qt::SkipEmptyParts)) {

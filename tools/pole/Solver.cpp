@@ -161,7 +161,7 @@ private:
                     if (isAsleep(move, asleepFrom) || !beds_.joined(move.first, move.second))
                         continue;
                     take(move.first, move.second);
-                    if (pairsLost(kind) > 0 && pairs_ - pairsLost(kind) <= mostPairs_) {
+                    if (const int lost = pairsLost(kind); lost > 0 && pairs_ - lost <= mostPairs_) {
                         // This branch cannot clear the field, nor beat the best order seen so far.
                         giveBack(taken_.size() - 1);
                         continue;

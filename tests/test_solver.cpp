@@ -9,6 +9,7 @@
 #include "core/FieldFileFormat.h"
 #include "core/Rnd.h"
 #include "play/Route.h"
+#include "tools/pole/FieldSource.h"
 #include "tools/pole/Occupancy.h"
 #include "tools/pole/PlainSearch.h"
 #include "tools/pole/PositionMemory.h"
@@ -117,15 +118,6 @@ ToolRun runTool(const QStringList& arguments) {
     tool.waitForFinished(60000);
     return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1,
             QString::fromUtf8(tool.readAllStandardOutput()), QString::fromUtf8(tool.readAllStandardError())};
-}
-
-std::vector<CellRecord> recordsOf(const FieldGrid& field) {
-    std::vector<CellRecord> records;
-    for (int row = 0; row < kRows; ++row)
-        for (int col = 0; col < kCols; ++col)
-            if (field(col, row) != kEmpty)
-                records.push_back({col, row, field(col, row)});
-    return records;
 }
 
 QString writeField(const QTemporaryDir& dir, const QString& name, const std::vector<CellRecord>& records) {

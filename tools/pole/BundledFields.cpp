@@ -87,12 +87,7 @@ std::optional<std::vector<CellRecord>> backwardSowing(const FieldDesign& design,
         beds.erase(beds.begin() + qsizetype(std::max(fewestFirst, partner)));
         beds.erase(beds.begin() + qsizetype(std::min(fewestFirst, partner)));
     }
-    std::vector<CellRecord> records;
-    for (int row = 0; row < kRows; ++row)
-        for (int col = 0; col < kCols; ++col)
-            if (grid(col, row) != kEmpty)
-                records.push_back({col, row, grid(col, row)});
-    return records;
+    return recordsOf(grid);
 }
 
 }  // namespace

@@ -22,3 +22,12 @@ FieldGrid gridOf(const std::vector<CellRecord>& records) {
         grid(record.Col, record.Row) = record.Sign;
     return grid;
 }
+
+std::vector<CellRecord> recordsOf(const FieldGrid& grid) {
+    std::vector<CellRecord> records;
+    for (int row = 0; row < kRows; ++row)
+        for (int col = 0; col < kCols; ++col)
+            if (grid(col, row) != kEmpty)
+                records.push_back({col, row, grid(col, row)});
+    return records;
+}

@@ -14,3 +14,5 @@ FieldSource readFieldSource(const QString& path);
 
 // The field as the player gets it laid out, crop kinds unshuffled.
 FieldGrid gridOf(const std::vector<CellRecord>& records);
+// And back: a record for every bed that is not empty, row by row.
+std::vector<CellRecord> recordsOf(const FieldGrid& grid);

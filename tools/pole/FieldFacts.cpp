@@ -32,6 +32,13 @@ FieldFacts::FieldFacts(const FieldGrid& field) {
         if (!kinBeside[size_t(bed)].none())
             kinSomewhereBeside.set(bed);
     });
+    for (int k = kFirstCrop; k <= kLastCrop; ++k) {
+        bool partNone = true;
+        ofKind[size_t(k)].forEach([&](int bed) {
+            partNone = partNone && everJoined[size_t(bed)].count() + 1 == ofKind[size_t(k)].count();
+        });
+        fencesPartNone[size_t(k)] = partNone;
+    }
 }
 
 int FieldFacts::mostPairsAmong(const PictureSet& some) const {

@@ -23,4 +23,5 @@ struct FieldFacts {
     std::array<PictureSet, kCols * kRows> kinBeside;          // pictures of the same kind next to one
     PictureSet kinSomewhereBeside;                            // pictures with one of their kind next to them
     std::array<PictureSet, kCols * kRows> everJoined;         // same kind, and no fence stands between for good
+    std::array<bool, kLastCrop + 1> fencesPartNone{};         // every two pictures of the kind may be joined
 };

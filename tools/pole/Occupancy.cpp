@@ -1,5 +1,7 @@
 #include "tools/pole/Occupancy.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <cstddef>
 
@@ -16,17 +18,20 @@ uint32_t freeRun(uint32_t taken, int at, int length) {
     return (bit(up + down + 1) - 1) << (at - down);
 }
 
-// The beds strictly between two places of a line.
-constexpr uint32_t between(int a, int b) {
-    const int low = a < b ? a : b;
-    const int high = a < b ? b : a;
-    return (bit(high) - 1) & ~(bit(low + 1) - 1);
-}
+// The beds strictly between two places of a line, for every two places: asked twice a route.
+constexpr auto kBetween = [] {
+    std::array<std::array<uint16_t, kCols>, kCols> between{};
+    for (int a = 0; a < kCols; ++a)
+        for (int b = 0; b < kCols; ++b)
+            for (int i = std::min(a, b) + 1; i < std::max(a, b); ++i)
+                between[size_t(a)][size_t(b)] |= uint16_t(bit(i));
+    return between;
+}();
 
 // Some place of `corners` whose crossing line is free between the two ends; that line runs across
 // `lines` from place `fromEnd` to `toEnd`.
 bool freeCrossing(uint32_t corners, const uint16_t* lines, int fromEnd, int toEnd) {
-    const uint32_t gap = between(fromEnd, toEnd);
+    const uint32_t gap = kBetween[std::size_t(fromEnd)][std::size_t(toEnd)];
     for (; corners != 0; corners &= corners - 1)
         if ((lines[std::countr_zero(corners)] & gap) == 0)
             return true;

@@ -12,12 +12,13 @@ class PictureSet {
 public:
     PictureSet() = default;
     static int bed(int col, int row) { return col + kCols * row; }
-    static int colOf(int bed) { return bed % kCols; }
-    static int rowOf(int bed) { return bed / kCols; }
+    // Bed numbers are never negative; unsigned arithmetic spares the sign fix-ups.
+    static int colOf(int bed) { return int(unsigned(bed) % kCols); }
+    static int rowOf(int bed) { return int(unsigned(bed) / kCols); }
 
-    bool test(int i) const { return (words_[word(i)] >> (i % 64) & 1) != 0; }
-    void set(int i) { words_[word(i)] |= uint64_t(1) << (i % 64); }
-    void reset(int i) { words_[word(i)] &= ~(uint64_t(1) << (i % 64)); }
+    bool test(int i) const { return (words_[word(i)] >> place(i) & 1) != 0; }
+    void set(int i) { words_[word(i)] |= uint64_t(1) << place(i); }
+    void reset(int i) { words_[word(i)] &= ~(uint64_t(1) << place(i)); }
     bool none() const { return (words_[0] | words_[1] | words_[2]) == 0; }
     // The smallest member; the set must not be empty.
     int first() const {
@@ -63,7 +64,8 @@ public:
 
 private:
     PictureSet(std::array<uint64_t, 3> words) : words_(words) {}
-    static size_t word(int i) { return size_t(i / 64); }
+    static size_t word(int i) { return unsigned(i) / 64; }
+    static unsigned place(int i) { return unsigned(i) % 64; }
     std::array<uint64_t, 3> words_{};
 };
 static_assert(kCols * kRows <= 3 * 64);

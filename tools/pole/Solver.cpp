@@ -134,7 +134,7 @@ private:
         if (left_.none())
             return true;
         dropGoneFromSleep(asleepFrom);
-        mostPairs_ = std::max(mostPairs_, pairs_ - left_.count() / 2);
+        mostPairs_ = std::max(mostPairs_, int(taken_.size()));
         if (deadline_.passed())
             outOfTime_ = true;
         if (outOfTime_ || positions_ >= allowance_)
@@ -147,6 +147,9 @@ private:
         ++positions_;
         const PictureSet open = beds_.besideFreeBeds();
         const PictureSet ready = movable(open);
+        PictureSet drowsy;  // the first picture of every asleep pair: most moves need no lookup
+        for (size_t k = asleepFrom; k < sleep_.size(); ++k)
+            drowsy.set(sleep_[k].first);
         for (size_t k = 0; k < kindOrder_.size(); ++k) {
             const int kind = kindOrder_[k];
             if (count_[size_t(kind)] < 4)
@@ -158,7 +161,7 @@ private:
                     // Unless they touch, a route leaves one and enters the other through free beds.
                     if (!(open.test(move.first) && open.test(move.second)) && !facts_.kinBeside[size_t(move.first)].test(move.second))
                         continue;
-                    if (isAsleep(move, asleepFrom) || !beds_.joined(move.first, move.second))
+                    if ((drowsy.test(move.first) && isAsleep(move, asleepFrom)) || !beds_.joined(move.first, move.second))
                         continue;
                     take(move.first, move.second);
                     if (const int lost = pairsLost(kind); lost > 0 && pairs_ - lost <= mostPairs_) {
@@ -180,6 +183,7 @@ private:
                         return false;
                     }
                     sleep_.push_back(move);
+                    drowsy.set(move.first);
                 }
         }
         // Every branch ran to its end without a stop, or this position would have returned above.
@@ -193,6 +197,8 @@ private:
     // Pairs of the kind that no order can harvest any more, as no route may ever join the rest of
     // its pictures two by two.
     int pairsLost(int kind) const {
+        if (facts_.fencesPartNone[size_t(kind)])
+            return 0;
         const PictureSet on = facts_.ofKind[size_t(kind)] & left_;
         const int count = on.count();
         return count > kMostPairedUp ? 0 : count / 2 - facts_.mostPairsAmong(on);

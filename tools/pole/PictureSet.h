@@ -28,9 +28,6 @@ public:
     }
     int count() const { return std::popcount(words_[0]) + std::popcount(words_[1]) + std::popcount(words_[2]); }
 
-    PictureSet operator|(const PictureSet& other) const {
-        return {{words_[0] | other.words_[0], words_[1] | other.words_[1], words_[2] | other.words_[2]}};
-    }
     PictureSet operator&(const PictureSet& other) const {
         return {{words_[0] & other.words_[0], words_[1] & other.words_[1], words_[2] & other.words_[2]}};
     }
@@ -41,8 +38,7 @@ public:
         return ((words_[0] ^ other.words_[0]) | (words_[1] ^ other.words_[1]) | (words_[2] ^ other.words_[2])) == 0;
     }
 
-    // The beds of one row as a 16-bit mask, and back.
-    uint16_t row(int r) const { return uint16_t(words_[size_t(r / 4)] >> (16 * (r % 4))); }
+    // Adds the beds of row `r` given as a 16-bit mask, a bit per column.
     void addRow(int r, uint16_t beds) { words_[size_t(r / 4)] |= uint64_t(beds) << (16 * (r % 4)); }
 
     // Calls `visit(i)` for every member, smallest first.

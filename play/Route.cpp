@@ -129,3 +129,45 @@ std::vector<PathPoint> routeBetween(const FieldGrid& grid, int fromCol, int from
         return {};
     return RouteSearch(grid, fromCol, fromRow, toCol, toRow).run();
 }
+
+namespace {
+
+// Calls `found` for each joinable pair in order until it returns false.
+template <typename Found>
+void forEachJoinablePair(const FieldGrid& grid, Found found) {
+    constexpr int kBeds = kCols * kRows;
+    for (int a = 0; a < kBeds; ++a) {
+        const int aCol = a % kCols;
+        const int aRow = a / kCols;
+        const int sign = grid(aCol, aRow);
+        if (sign < kFirstCrop)
+            continue;
+        for (int b = a + 1; b < kBeds; ++b) {
+            const int bCol = b % kCols;
+            const int bRow = b / kCols;
+            if (grid(bCol, bRow) == sign && !routeBetween(grid, aCol, aRow, bCol, bRow).empty() &&
+                !found(BedPair{aCol, aRow, bCol, bRow}))
+                return;
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<BedPair> joinablePairs(const FieldGrid& grid) {
+    std::vector<BedPair> pairs;
+    forEachJoinablePair(grid, [&](const BedPair& pair) {
+        pairs.push_back(pair);
+        return true;
+    });
+    return pairs;
+}
+
+std::optional<BedPair> firstJoinablePair(const FieldGrid& grid) {
+    std::optional<BedPair> first;
+    forEachJoinablePair(grid, [&](const BedPair& pair) {
+        first = pair;
+        return false;
+    });
+    return first;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "core/FieldGrid.h"
@@ -20,3 +21,19 @@ constexpr int kRobotPathSize = 80;
 // At most two turns and never outside the 16 x 10 grid. A straight route wins; otherwise the first
 // segment is tried up, right, down, left, and within one direction the nearest corner wins.
 std::vector<PathPoint> routeBetween(const FieldGrid& grid, int fromCol, int fromRow, int toCol, int toRow);
+
+// Two beds the robot can join: equal crops with a route between them, the first bed before the
+// second in row-major order.
+struct BedPair {
+    int fromCol;
+    int fromRow;
+    int toCol;
+    int toRow;
+    bool operator==(const BedPair&) const = default;
+};
+
+// Every pair that can be harvested on the grid as it stands, in row-major order of the first bed,
+// then of the second.
+std::vector<BedPair> joinablePairs(const FieldGrid& grid);
+// The first of those, or nothing when the field is stuck.
+std::optional<BedPair> firstJoinablePair(const FieldGrid& grid);

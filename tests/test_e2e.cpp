@@ -17,21 +17,6 @@
 namespace {
 QPoint cellCentre(int col, int row) { return QPoint(36 * col + 18, 40 * row + 20); }
 
-// A pair of equal pictures the robot can join now, if any.
-bool findHarvestablePair(QPoint& first, QPoint& second) {
-    for (int a = 0; a < 160; ++a)
-        for (int b = a + 1; b < 160; ++b) {
-            const int sign = G.FieldGrid(a % 16, a / 16);
-            if (sign < 2 || G.FieldGrid(b % 16, b / 16) != sign)
-                continue;
-            if (!routeBetween(G.FieldGrid, a % 16, a / 16, b % 16, b / 16).empty()) {
-                first = QPoint(a % 16, a / 16);
-                second = QPoint(b % 16, b / 16);
-                return true;
-            }
-        }
-    return false;
-}
 }  // namespace
 
 class EndToEndTest : public QObject {
@@ -64,13 +49,13 @@ void EndToEndTest::playsTheStartFieldToItsEnd() {
 
     game.answerNext(MsgAnswer::No);  // at the end a place on the honour board is offered and declined
     int harvested = 0;
-    QPoint first, second;
     while (G.PictureCount > 0) {
-        QVERIFY(findHarvestablePair(first, second));
-        QTest::mouseMove(&field, cellCentre(first.x(), first.y()));
-        QTest::mouseClick(&field, Qt::LeftButton, {}, cellCentre(first.x(), first.y()));
-        QTest::mouseMove(&field, cellCentre(second.x(), second.y()));
-        QTest::mouseClick(&field, Qt::LeftButton, {}, cellCentre(second.x(), second.y()));
+        const std::optional<BedPair> pair = firstJoinablePair(G.FieldGrid);
+        QVERIFY(pair);
+        QTest::mouseMove(&field, cellCentre(pair->fromCol, pair->fromRow));
+        QTest::mouseClick(&field, Qt::LeftButton, {}, cellCentre(pair->fromCol, pair->fromRow));
+        QTest::mouseMove(&field, cellCentre(pair->toCol, pair->toRow));
+        QTest::mouseClick(&field, Qt::LeftButton, {}, cellCentre(pair->toCol, pair->toRow));
         QVERIFY(forma().TimerRobot.isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(!forma().TimerRobot.isEnabled(), 10000);
         QCOMPARE(G.Harvest, ++harvested);

@@ -8,6 +8,7 @@
 #include "play/Battery.h"
 #include "play/FieldInput.h"
 #include "play/RobotRun.h"
+#include "play/Route.h"
 #include "play/Tractor.h"
 #include "play/VyborZnaka.h"
 #include "support/GameFixture.h"
@@ -444,22 +445,11 @@ void PlayTest::startFieldIsShuffledAndItsLastPairEndsTheGame() {
     QVERIFY(showsSheet(forma().picUroven, 0, 0, forma().picUroven, 0, 0, 102, 66));
     // Harvest everything; with no field files the game congratulates and ends.
     while (G.PictureCount > 0) {
-        bool found = false;
-        for (int a = 0; a < 160 && !found; ++a)
-            for (int b = a + 1; b < 160 && !found; ++b) {
-                const int sign = G.FieldGrid(a % 16, a / 16);
-                if (sign < 2 || G.FieldGrid(b % 16, b / 16) != sign)
-                    continue;
-                pickAt(a % 16, a / 16);
-                pickAt(b % 16, b / 16);
-                if (forma().TimerRobot.isEnabled()) {
-                    runRobot();
-                    found = true;
-                } else {
-                    blinkOut();
-                }
-            }
-        QVERIFY(found);
+        const std::optional<BedPair> pair = firstJoinablePair(G.FieldGrid);
+        QVERIFY(pair);
+        pickAt(pair->fromCol, pair->fromRow);
+        pickAt(pair->toCol, pair->toRow);
+        runRobot();
     }
     QCOMPARE(G.Harvest, 16);
     QVERIFY(game.messageTexts().contains(QStringLiteral("Поздравляю! Весь урожай собран!")));

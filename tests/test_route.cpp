@@ -277,6 +277,7 @@ private slots:
     void longestRouteFillsThePath();
     void refusesCellsItCannotPair();
     void randomFieldsAgreeWithBruteForce();
+    void listsTheJoinablePairs();
 };
 
 void RouteTest::straightRoutes() {
@@ -519,6 +520,24 @@ void RouteTest::randomFieldsAgreeWithBruteForce() {
     QVERIFY(missing > 1000);
     QVERIFY(bySegments[1] > 200 && bySegments[2] > 200 && bySegments[3] > 200);
     QVERIFY(uTurns > 200);
+}
+
+void RouteTest::listsTheJoinablePairs() {
+    FieldGrid grid;
+    QVERIFY(joinablePairs(grid).empty());
+    QVERIFY(!firstJoinablePair(grid));
+    // Three carrots in a row: the outer two are blocked by the middle one only along the row, so all
+    // three pairs are joinable; the walled-in cabbage pair at the corner is not, and different crops
+    // never pair.
+    grid(2, 3) = grid(5, 3) = grid(9, 3) = 7;
+    grid(0, 9) = 8;
+    grid(1, 9) = kFence;
+    grid(0, 8) = kFence;
+    grid(15, 0) = 8;
+    grid(12, 6) = 9;
+    const std::vector<BedPair> expected = {{2, 3, 5, 3}, {2, 3, 9, 3}, {5, 3, 9, 3}};
+    QCOMPARE(joinablePairs(grid), expected);
+    QCOMPARE(*firstJoinablePair(grid), expected.front());
 }
 
 QTEST_APPLESS_MAIN(RouteTest)

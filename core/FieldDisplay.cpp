@@ -27,18 +27,6 @@ std::array<int32_t, kLastCrop + 1> cropPermutation() {
     return kinds;
 }
 
-// Nothing of the old field may go on drawing on the new one.
-void stopFieldActivity() {
-    Forma& f = forma();
-    f.TimerRobot.setEnabled(false);
-    f.tmrTrakrtor.setEnabled(false);
-    f.TimerAkamulyator.setEnabled(false);
-    f.imgTraktor.setVisible(false);
-    f.picOchki.setVisible(false);
-    f.picKirpich.setVisible(false);
-    G.LampBlinks = 0;
-}
-
 void showEditorControls(bool editing) {
     Forma& f = forma();
     f.lblNameFile.setVisible(editing);
@@ -71,6 +59,21 @@ void AddZnak(int mode, int col, int row) {
                            kPictureHeight);
 }
 
+void StopFieldActivity() {
+    Forma& f = forma();
+    f.TimerRobot.setEnabled(false);
+    f.tmrTrakrtor.setEnabled(false);
+    f.TimerAkamulyator.setEnabled(false);
+    f.imgTraktor.setVisible(false);
+    f.imgRobot.setVisible(false);
+    f.imgRobot2.setVisible(true);
+    f.picOchki.setVisible(false);
+    f.picKirpich.setVisible(false);
+    G.LampBlinks = 0;
+    G.BatteryCheckDue = 0;
+    G.Busy = 0;
+}
+
 void DrawGrid() {
     Surface& field = forma().picPole;
     for (int col = 0; col < kCols; ++col)
@@ -81,7 +84,7 @@ void DrawGrid() {
 
 void NewPole() {
     Forma& f = forma();
-    stopFieldActivity();
+    StopFieldActivity();
     f.picPole.cls();
     f.picZnaki.cls();
     const bool editing = G.GameMode == 1;
@@ -109,8 +112,8 @@ void ShowPole(const std::vector<CellRecord>& records, int mode) {
     std::array<int32_t, kLastCrop + 1> kinds{};
     if (G.ShuffleKinds == 1)
         kinds = cropPermutation();
-    G.Busy = 1;
     NewPole();
+    G.Busy = 1;
     G.PictureCount = 0;
     const bool atOnce = G.NoTractor != 0 || mode == kForEditing;
     for (const CellRecord& record : records) {

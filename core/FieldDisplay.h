@@ -13,5 +13,8 @@ void AddZnak(int mode, int col, int row);
 void NewPole();
 // Lays a whole field out, for editing or for play (shuffled, counted, maybe sown by the tractor).
 void ShowPole(const std::vector<CellRecord>& records, int mode);
+// Stops the robot, the tractor and the lamp, and gives the field back: nothing of a field that is
+// left may go on drawing.
+void StopFieldActivity();
 // The black outline of every cell.
 void DrawGrid();

@@ -50,6 +50,8 @@ struct GameState {
     // The battery.
     int32_t BatteryCharge = 5;
     int32_t LampBlinks = 0;
+    // 1 when a blinking ended during a run: the run's end decides whether the battery ends the game.
+    int32_t BatteryCheckDue = 0;
 
     // The occupied cells the last field check found, in row-major order: what a field file stores.
     std::vector<CellRecord> SownCells;

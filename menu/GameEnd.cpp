@@ -1,5 +1,6 @@
 #include "menu/GameEnd.h"
 
+#include "core/FieldDisplay.h"
 #include "core/GameState.h"
 #include "core/Settings.h"
 #include "play/Sound.h"
@@ -10,6 +11,8 @@
 #include "ui/Windows.h"
 
 void EndGame() {
+    // Nothing may move on the field, or end the game a second time, once it is over.
+    StopFieldActivity();
     G.GameMode = 3;
     if (!beatsTheBoard(P.Leaders, G.Harvest))
         return;

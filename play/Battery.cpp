@@ -27,14 +27,23 @@ void TimerAkamulyatorLampa() {
     f.TimerAkamulyator.setEnabled(false);
     f.picOchki.setVisible(false);
     f.picKirpich.setVisible(false);
-    if (!f.TimerRobot.isEnabled()) {
-        G.Busy = 0;
-        f.picPole.setFocus();
-    }
-    if (G.BatteryCharge < 1) {
-        ShowGameOver();
-        EndGame();
-    }
+    G.BatteryCheckDue = 1;
+    if (f.TimerRobot.isEnabled())
+        return;  // the run's end gives the field back and looks at the battery
+    G.Busy = 0;
+    f.picPole.setFocus();
+    EndGameIfBatteryFlat();
+}
+
+void EndGameIfBatteryFlat() {
+    if (G.BatteryCheckDue == 0)
+        return;
+    G.BatteryCheckDue = 0;
+    // A game that has already ended, by the last field or the battery, ends only once.
+    if (G.GameMode != 2 || G.BatteryCharge >= 1)
+        return;
+    ShowGameOver();
+    EndGame();
 }
 
 void ShowGameOver() {

@@ -3,6 +3,9 @@
 
 void TimerAkamulyatorLampa();
 void ShowGameOver();
+// Runs when the lamp and the robot have both come to rest after a blinking ended: an empty battery
+// ends the game.
+void EndGameIfBatteryFlat();
 
 // Where the lamp of a unit (0..4 from the left) sits on the battery panel.
 int lampX(int unit);

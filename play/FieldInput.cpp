@@ -36,18 +36,20 @@ void KursorKvadrat(int col, int row) {
 }
 
 void picPole_MouseDown(int, int, int, int) {
-    if (G.Busy == 0)
+    if (G.Busy == 0 && !pickInProgress())
         G.FieldPressed = 1;
 }
 
 void picPole_MouseMove(int, int, int x, int y) {
-    if (insideField(x, y))
+    // The pick reads the cursor's cell; it must not move while a pick is handled.
+    if (insideField(x, y) && !pickInProgress())
         KursorKvadrat(x / kCellWidth, y / kCellHeight);
 }
 
 void picPole_MouseUp(int button, int, int x, int y) {
-    // A press that began before a run must not become a pick once the field is busy.
-    const bool taken = G.FieldPressed == 1 && insideField(x, y) && G.Busy == 0;
+    // A press that began before a run must not become a pick once the field is busy, and no
+    // release, of any button, may touch a pick that is being handled.
+    const bool taken = G.FieldPressed == 1 && insideField(x, y) && G.Busy == 0 && !pickInProgress();
     G.FieldPressed = 0;
     if (!taken)
         return;

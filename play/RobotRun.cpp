@@ -4,6 +4,7 @@
 #include "core/FieldDisplay.h"
 #include "core/GameState.h"
 #include "core/Levels.h"
+#include "play/Battery.h"
 #include "ui/Events.h"
 #include "ui/Forma.h"
 
@@ -26,8 +27,9 @@ void TimerDvigenieRobota() {
     f.imgRobot2.setVisible(true);
     ++G.Harvest;
     DrawHarvest();
-    // Whichever of the robot and the lamp ends last gives the field back.
-    if (!f.TimerAkamulyator.isEnabled()) {
+    // Whichever of the robot and the lamp ends last gives the field back and looks at the battery.
+    const bool lampBlinks = f.TimerAkamulyator.isEnabled();
+    if (!lampBlinks) {
         G.Busy = 0;
         f.picPole.setFocus();
     }
@@ -35,4 +37,6 @@ void TimerDvigenieRobota() {
     G.PictureCount -= 2;
     if (G.PictureCount == 0)
         NewUroven(-1);
+    if (!lampBlinks)
+        EndGameIfBatteryFlat();
 }

@@ -1,5 +1,7 @@
 // Playing a field: picks and flags, the robot's run, the harvest counter, the battery, the tractor and
 // the field input, on the real window with the timers ticked by the test.
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "core/FieldDisplay.h"
@@ -73,9 +75,12 @@ private slots:
     void aSixthWrongPickDuringTheLastBlinkingEndsTheGameOnce();
     void aWrongPickDuringTheBlinkingMovesToTheNextLamp();
     void aRunThatEndsWhileTheLampBlinksKeepsTheFieldBlocked();
+    void anEmptyBatteryEndsTheGameOnlyOnceTheRobotHasStopped_data();
+    void anEmptyBatteryEndsTheGameOnlyOnceTheRobotHasStopped();
     void tractorSowsBedByBedInOneHundredSixtyTicks();
     void pressesAndKeysFollowTheRulesOfTheField();
     void aPickIsNeverHandledInsideAnotherPick();
+    void fieldInputArrivingDuringAPickIsDropped();
     void layingOutAFieldStopsTheOldFieldsTimers();
     void startFieldIsShuffledAndItsLastPairEndsTheGame();
     void aGameOverPickRepeatsTheMessage();
@@ -301,6 +306,61 @@ void PlayTest::aRunThatEndsWhileTheLampBlinksKeepsTheFieldBlocked() {
     QCOMPARE(G.PickCol, 8);
 }
 
+void PlayTest::anEmptyBatteryEndsTheGameOnlyOnceTheRobotHasStopped_data() {
+    QTest::addColumn<bool>("lastPair");
+    QTest::addColumn<QStringList>("endMessages");
+    // With pictures left the battery ends the game, after the run's pair is counted; when the run
+    // takes the last pair, the field's end comes first and the game ends once, congratulated.
+    QTest::newRow("pictures left") << false
+                                   << QStringList{QStringLiteral("Игра окончена!\nУ робота сел аккамулятор.")};
+    QTest::newRow("the last pair") << true << QStringList{QStringLiteral("Поздравляю! Весь урожай собран!")};
+}
+
+void PlayTest::anEmptyBatteryEndsTheGameOnlyOnceTheRobotHasStopped() {
+    QFETCH(bool, lastPair);
+    QFETCH(QStringList, endMessages);
+    GameFixture game;
+    startGame(game);
+    if (lastPair)
+        layOutForPlay({{0, 0, 2}, {15, 9, 2}, {5, 5, 1}, {6, 5, 1}});
+    else
+        layOutForPlay({{0, 0, 2}, {15, 9, 2}, {5, 5, 3}, {6, 5, 4}, {8, 5, 3}, {9, 5, 4}});
+    G.BatteryCharge = 1;
+    if (lastPair) {  // a pick on a fence is free, so the wrong pick is made on a pair with no route
+        pickAt(0, 0);
+        G.FieldGrid(1, 0) = G.FieldGrid(0, 1) = kFence;
+        pickAt(15, 9);
+        G.FieldGrid(1, 0) = G.FieldGrid(0, 1) = kEmpty;
+    } else {
+        pickAt(5, 5);
+        pickAt(6, 5);
+    }
+    QCOMPARE(G.BatteryCharge, 0);
+    pickAt(0, 0);
+    pickAt(15, 9);  // the longest way round: the robot is still driving when the lamp goes out
+    Forma& f = forma();
+    QVERIFY(f.TimerRobot.isEnabled());
+    blinkOut();
+    QVERIFY(game.messages.empty());
+    QCOMPARE(G.GameMode, 2);
+    QVERIFY(f.TimerRobot.isEnabled());
+    int32_t harvestAtTheEnd = -1;
+    setMessageResponder([&](const Message& message) {
+        game.messages.push_back(message);
+        if (harvestAtTheEnd < 0)
+            harvestAtTheEnd = G.Harvest;
+        return MsgAnswer::No;  // the record is not entered
+    });
+    runRobot();
+    QCOMPARE(harvestAtTheEnd, 1);
+    QCOMPARE(game.messageTexts().mid(0, 1), endMessages);
+    QCOMPARE(game.messages.size(), size_t(2));  // the end, then the record offer
+    QVERIFY(game.messages[1].text.startsWith(QStringLiteral("Поздравляю!!! Вы установили новый рекорд:")));
+    QCOMPARE(G.GameMode, 3);
+    QVERIFY(!f.TimerRobot.isEnabled() && !f.TimerAkamulyator.isEnabled() && !f.tmrTrakrtor.isEnabled());
+    QVERIFY(!f.imgRobot.isVisible());
+}
+
 void PlayTest::tractorSowsBedByBedInOneHundredSixtyTicks() {
     GameFixture game;
     startGame(game);
@@ -402,6 +462,30 @@ void PlayTest::aPickIsNeverHandledInsideAnotherPick() {
     QVERIFY(!pickInProgress());
     pickAt(3, 3);
     QCOMPARE(G.PickCol, 3);
+}
+
+void PlayTest::fieldInputArrivingDuringAPickIsDropped() {
+    GameFixture game;
+    startGame(game);
+    layOutForPlay({{2, 3, 9}, {7, 3, 9}});
+    pickAt(2, 3);
+    // Presses, releases and keys that wait in the queue run while the second flag is shown.
+    PictureBox& field = game.box("picPole");
+    const QPoint elsewhere(36 * 12 + 10, 40 * 8 + 10);
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+        QCoreApplication::postEvent(&field, new QMouseEvent(QEvent::MouseButtonPress, elsewhere, field.mapToGlobal(elsewhere),
+                                                            button, button, Qt::NoModifier));
+        QCoreApplication::postEvent(&field, new QMouseEvent(QEvent::MouseButtonRelease, elsewhere,
+                                                            field.mapToGlobal(elsewhere), button, {}, Qt::NoModifier));
+    }
+    QCoreApplication::postEvent(&field, new QKeyEvent(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier));
+    pickAt(7, 3);
+    QVERIFY(forma().TimerRobot.isEnabled());
+    QCOMPARE(G.BatteryCharge, 5);
+    QCOMPARE(G.PickCol, 2);
+    runRobot();
+    QCOMPARE(G.Harvest, 1);
+    QCOMPARE(QPoint(G.CursorCol, G.CursorRow), QPoint(7, 3));
 }
 
 void PlayTest::layingOutAFieldStopsTheOldFieldsTimers() {

@@ -8,14 +8,14 @@
 #include "ui/Forma.h"
 #include "ui/Windows.h"
 
+// On this platform "\\" is an ordinary character of a folder's name, never a separator.
 QString withSeparator(const QString& folder) {
-    const QChar separator = folder.contains(QLatin1Char('\\')) ? QLatin1Char('\\') : QLatin1Char('/');
-    return folder.endsWith(separator) ? folder : folder + separator;
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
 void Main(const QString& programFolder) {
     G.AppFolder = withSeparator(programFolder);
-    G.FieldFolder = G.AppFolder + QStringLiteral("Pole") + G.AppFolder.back();
+    G.FieldFolder = G.AppFolder + QStringLiteral("Pole/");
     Settings settings;
     readSettings(G.AppFolder + QStringLiteral("Tavik.ini"), settings);
     G.ShuffleKindsDefault = settings.ShuffleKindsDefault;

@@ -20,6 +20,8 @@ QStringList MenuItems;
 int MenuHotIndex = 0;
 int MenuBarRight = 0;
 bool MenuWasShown = false;
+// The menu closed because a press on the menu button took its focus: that press closes, not opens.
+bool MenuClosedByButton = false;
 
 int itemCount() { return int(MenuItems.size()); }
 
@@ -101,14 +103,18 @@ void picKnMenu_MouseDown(int, int, int, int) {
         return;
     Forma& f = forma();
     f.picKnMenu.paintWhole(f.picKnMenu2);
-    MenuWasShown = f.picMenu.isVisible();
+    MenuWasShown = f.picMenu.isVisible() || MenuClosedByButton;
+    MenuClosedByButton = false;
 }
 
 void picKnMenu_MouseUp(int, int, int x, int y) {
     if (menuBlocked())
         return;
+    // The button is a toggle: a press and release on it opens a closed menu and closes an open one.
     if (x >= 0 && x <= 40 && y >= 0 && y <= 88) {
-        if (!MenuWasShown)
+        if (MenuWasShown)
+            closeMenu();
+        else
             OpenMenu();
         return;
     }
@@ -148,4 +154,7 @@ void picMenu_KeyDown(int key, int) {
     }
 }
 
-void picMenu_LostFocus() { closeMenu(); }
+void picMenu_LostFocus() {
+    MenuClosedByButton = forma().picKnMenu.hasFocus();
+    closeMenu();
+}

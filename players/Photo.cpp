@@ -3,7 +3,6 @@
 #include <QImageReader>
 #include <algorithm>
 
-#include "core/Cp1251.h"
 #include "core/GameState.h"
 #include "ui/FileList.h"
 
@@ -11,11 +10,16 @@ QString photoFolder() { return G.AppFolder + QStringLiteral("Photo/"); }
 
 QImage loadPhoto(const QString& photoFile)
 {
-    if (photoFile.isEmpty())
+    // A name from a players or leaders file may not lead out of the folder.
+    if (photoFile.isEmpty() || photoFile.contains(QLatin1Char('/')) || photoFile == QLatin1String(".") ||
+        photoFile == QLatin1String(".."))
         return {};
-    const QImage picture = QImageReader(photoFolder() + photoFile).read();
-    return picture.isNull() ? picture : picture.copy(0, 0, std::min(picture.width(), kPhotoWidth),
-                                                     std::min(picture.height(), kPhotoHeight));
+    QImageReader reader(photoFolder() + photoFile);
+    // Only the corner a photo box shows is decoded, so a huge picture costs no more than a small one.
+    const QSize size = reader.size();
+    if (size.isValid())
+        reader.setClipRect(QRect(0, 0, std::min(size.width(), kPhotoWidth), std::min(size.height(), kPhotoHeight)));
+    return reader.read();
 }
 
 std::optional<QStringList> photoFiles()
@@ -23,9 +27,5 @@ std::optional<QStringList> photoFiles()
     FileList files(QStringLiteral("*"));
     if (!files.setPath(photoFolder()))
         return std::nullopt;
-    QStringList names;
-    for (const QString& name : files.names())
-        if (!name.startsWith(QLatin1Char('.')) && fitsCp1251(name))
-            names << name;
-    return names;
+    return files.names();
 }

@@ -27,8 +27,12 @@ PlayersList parsePlayersFile(const QList<QByteArray>& lines)
     const std::optional<int32_t> last = parseNumber(lines[1]);
     if (!last || *last < 0)
         return list;
-    // A damaged count must neither read past the end nor fill memory with empty players.
-    const qsizetype namesThere = (lines.size() - 2 + 1) / 2;
+    // A damaged count must neither read past the end nor fill memory with empty players; blank
+    // lines at the end are the file's last line break, not players.
+    qsizetype end = lines.size();
+    while (end > 2 && lines[end - 1].isEmpty())
+        --end;
+    const qsizetype namesThere = (end - 2 + 1) / 2;
     const qsizetype count = std::min<qsizetype>(qsizetype(*last) + 1, namesThere);
     for (qsizetype i = 0; i < count; ++i) {
         const qsizetype nameLine = 2 + 2 * i;

@@ -76,6 +76,9 @@ void LevelsTest::theLastFileOfTheListIsTheOnlyLevel() {
     DialogScript dialogs;
     const QStringList names{"a.tvk", "b.tvk", "c.tvk"};
     putLevels(game, names);
+    // Hidden files and names the saved game could not store are not levels.
+    for (const QString& stray : {QStringLiteral(".hidden.tvk"), QStringLiteral("z☺.tvk")})
+        game.writeFile(QStringLiteral("Pole/") + stray, game.readFile(QStringLiteral("Pole/a.tvk")));
     game.start();
     beginAt(dialogs, 3);
     QCOMPARE(dialogs.startEntries, (QStringList{kStartEntry, "a.tvk", "b.tvk", "c.tvk"}));

@@ -1,5 +1,6 @@
 // The players list: its file across restarts, choosing, deleting, and the photos it shows.
 #include <QDir>
+#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -68,6 +69,7 @@ private slots:
     void deletingMovesTheNextPlayersUp();
     void photosOfEveryFormatShowAtTheirOwnSize();
     void aFileThatIsNoPictureShowsError();
+    void aPhotoIsReadOnlyInsideItsFolderAndOnlyItsCorner();
 };
 
 void PlayersTest::namesAndPhotosSurviveARestartExactly() {
@@ -155,6 +157,8 @@ void PlayersTest::damagedFilesStartWithWhatCanBeRead_data() {
                                           << QStringList();
     QTest::newRow("count beyond the lines") << QByteArray("[tavik_igroki]\r\n 2147483647\r\nA\r\na\r\nB")
                                              << QStringList{"A", "B"} << QStringList{"a", ""};
+    QTest::newRow("count beyond a list as written") << QByteArray("[tavik_igroki]\r\n 5\r\nA\r\na\r\nB\r\n\r\n\r\n")
+                                                     << QStringList{"A", "B"} << QStringList{"a", ""};
     QTest::newRow("bare line feeds") << QByteArray("[tavik_igroki]\n 1\nA\na\nB\nb\n") << QStringList{"A", "B"}
                                       << QStringList{"a", "b"};
     QTest::newRow("empty file") << QByteArray() << QStringList() << QStringList();
@@ -297,6 +301,28 @@ void PlayersTest::aFileThatIsNoPictureShowsError() {
         QTest::mouseClick(list.kClose, Qt::LeftButton);
     });
     QVERIFY(game.messages.empty());
+}
+
+void PlayersTest::aPhotoIsReadOnlyInsideItsFolderAndOnlyItsCorner() {
+    GameFixture game;
+    // A picture far beyond what may be decoded whole still shows its corner.
+    QImageReader::setAllocationLimit(1);
+    QVERIFY(stripedPhoto(1200, 1000).save(game.folder() + "Photo/huge.jpg"));
+    QVERIFY(stripedPhoto(110, 140).save(game.folder() + "outside.png"));
+    game.writeFile(QStringLiteral("Igroki.ini"),
+                   playersFileOf({{"A", "huge.jpg"}, {"B", "../outside.png"}, {"C", ".."}}));
+    game.start();
+    inPlayersList([](frmIgroki& list) {
+        clickLine(list.List1, 0);
+        showsStripedPhoto(*list.picPhoto, 1200, 1000);
+        for (int line : {1, 2}) {
+            clickLine(list.List1, line);
+            QVERIFY(showsText(*list.picPhoto));
+            QCOMPARE(list.picPhoto->pixel(80, 100), list.picPhoto->background());
+        }
+        QTest::mouseClick(list.kClose, Qt::LeftButton);
+    });
+    QImageReader::setAllocationLimit(256);
 }
 
 QTEST_MAIN(PlayersTest)

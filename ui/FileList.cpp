@@ -3,6 +3,8 @@
 #include <QDir>
 #include <algorithm>
 
+#include "core/Cp1251.h"
+
 bool FileList::setPath(const QString& folder) {
     folder_ = folder;
     refresh();
@@ -10,7 +12,12 @@ bool FileList::setPath(const QString& folder) {
 }
 
 void FileList::refresh() {
-    names_ = QDir(folder_).entryList({pattern_}, QDir::Files | QDir::Hidden);
+    names_.clear();
+    // Hidden files are not the player's, and a name the game's files cannot store would not read
+    // back as it was written.
+    for (const QString& name : QDir(folder_).entryList({pattern_}, QDir::Files))
+        if (!name.startsWith(QLatin1Char('.')) && fitsCp1251(name))
+            names_ << name;
     // Ties in letter case are broken by the exact name, so the order never depends on the disk.
     std::sort(names_.begin(), names_.end(), [](const QString& a, const QString& b) {
         const int folded = a.compare(b, Qt::CaseInsensitive);

@@ -2,7 +2,8 @@
 #include <QString>
 #include <QStringList>
 
-// The files of one folder that match a pattern, sorted by name with letter case ignored.
+// The player's files of one folder that match a pattern, sorted by name with letter case ignored:
+// no hidden files, and only names that Windows-1251 can hold.
 class FileList {
 public:
     explicit FileList(QString pattern) : pattern_(std::move(pattern)) {}

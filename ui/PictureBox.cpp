@@ -119,6 +119,10 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
 
 void PictureBox::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
+    // Another application coming to the front moves no focus inside the game: the box gets it back
+    // when the window is active again.
+    if (event->reason() == Qt::ActiveWindowFocusReason)
+        return;
     if (events.lostFocus)
         events.lostFocus();
 }

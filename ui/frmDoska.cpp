@@ -6,6 +6,7 @@
 #include "players/PlayersState.h"
 #include "ui/Art.h"
 #include "ui/Controls.h"
+#include "ui/DialogButton.h"
 #include "ui/Fonts.h"
 #include "ui/PhotoBox.h"
 #include "ui/PictureBox.h"
@@ -28,12 +29,6 @@ QLabel* placeLabel(QWidget* parent, const QRect& place, Rgb colour) {
     return label;
 }
 
-QPushButton* button(QWidget* parent, const QString& caption, const QRect& place) {
-    auto* b = new QPushButton(caption, parent);
-    b->setGeometry(place);
-    b->setFont(sansFont(13, true));
-    return b;
-}
 }  // namespace
 
 frmDoska::frmDoska(QWidget* parent) : QDialog(parent) {
@@ -56,10 +51,9 @@ frmDoska::frmDoska(QWidget* parent) : QDialog(parent) {
         lblName[i] = placeLabel(this, {left, 200, 110, 32}, kNameColour);
         lblKG[i] = placeLabel(this, {left, 236, 110, 16}, kScoreColour);
     }
-    kClose = button(this, QStringLiteral("Закрыть"), {384, 308, 89, 33});
+    kClose = dialogButton(this, QStringLiteral("Закрыть"), {384, 308, 89, 33});
     kClose->setDefault(true);
-    kIgroki = button(this, QStringLiteral("Список игроков"), {480, 308, 137, 33});
-    kIgroki->setAutoDefault(false);
+    kIgroki = dialogButton(this, QStringLiteral("Список игроков"), {480, 308, 137, 33});
     connect(kClose, &QPushButton::clicked, this, &frmDoska::kClose_Click);
     connect(kIgroki, &QPushButton::clicked, this, &frmDoska::kIgroki_Click);
     Form_Load();

@@ -10,6 +10,7 @@
 #include "editor/SaveField.h"
 #include "ui/FileList.h"
 #include "ui/Fonts.h"
+#include "ui/ListKeys.h"
 #include "ui/Messages.h"
 
 namespace {
@@ -36,10 +37,13 @@ frmFile::frmFile(QWidget* parent) : QDialog(parent) {
     kNO->setGeometry(216, 304, 113, 33);
     txtNameFile->installEventFilter(this);
     File1->installEventFilter(this);
+    selectFirstOnFirstArrow(File1);
     connect(txtNameFile, &QLineEdit::textChanged, this, [this](const QString& text) { kSave->setEnabled(!text.isEmpty()); });
-    connect(File1, &QListWidget::currentTextChanged, this, [this](const QString& name) {
-        if (!name.isEmpty())
-            txtNameFile->setText(name);
+    // Only a selected line names the file: the focus coming into the list keeps what was typed.
+    connect(File1, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = File1->selectedItems();
+        if (!selected.isEmpty())
+            txtNameFile->setText(selected.first()->text());
     });
     connect(File1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         txtNameFile->setText(item->text());

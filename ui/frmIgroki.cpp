@@ -7,21 +7,13 @@
 #include "players/PlayersList.h"
 #include "players/PlayersState.h"
 #include "players/PlayersStore.h"
+#include "ui/DialogButton.h"
 #include "ui/Fonts.h"
+#include "ui/ListKeys.h"
 #include "ui/Messages.h"
 #include "ui/PhotoBox.h"
 #include "ui/PictureBox.h"
 #include "ui/frmNameIgrokov.h"
-
-namespace {
-QPushButton* button(QWidget* parent, const QString& caption, const QRect& place) {
-    auto* b = new QPushButton(caption, parent);
-    b->setGeometry(place);
-    b->setFont(sansFont(13, true));
-    b->setAutoDefault(false);
-    return b;
-}
-}  // namespace
 
 frmIgroki::frmIgroki(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Список игроков"));
@@ -35,17 +27,18 @@ frmIgroki::frmIgroki(QWidget* parent) : QDialog(parent) {
     Label2->setGeometry(240, 8, 52, 20);
     picPhoto = new PictureBox(this, 110, 140, kButtonFace);
     picPhoto->move(240, 32);
-    kOK = button(this, QStringLiteral("OK"), {248, 176, 89, 33});
+    kOK = dialogButton(this, QStringLiteral("OK"), {248, 176, 89, 33});
     kOK->setDefault(true);
-    kClose = button(this, QStringLiteral("Закрыть"), {248, 216, 89, 33});
-    kName[0] = button(this, QStringLiteral("Добавить имя"), {80, 264, 129, 33});
-    kName[1] = button(this, QStringLiteral("Изменить имя"), {216, 264, 129, 33});
-    kDelName = button(this, QStringLiteral("Удалить имя"), {216, 304, 129, 33});
+    kClose = dialogButton(this, QStringLiteral("Закрыть"), {248, 216, 89, 33});
+    kName[0] = dialogButton(this, QStringLiteral("Добавить имя"), {80, 264, 129, 33});
+    kName[1] = dialogButton(this, QStringLiteral("Изменить имя"), {216, 264, 129, 33});
+    kDelName = dialogButton(this, QStringLiteral("Удалить имя"), {216, 304, 129, 33});
     setTabOrder(List1, kOK);
     setTabOrder(kOK, kClose);
     setTabOrder(kClose, kName[0]);
     setTabOrder(kName[0], kName[1]);
     setTabOrder(kName[1], kDelName);
+    selectFirstOnFirstArrow(List1);
     connect(List1, &QListWidget::itemSelectionChanged, this, &frmIgroki::List1_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &frmIgroki::List1_DblClick);
     connect(kOK, &QPushButton::clicked, this, &frmIgroki::kOK_Click);

@@ -9,7 +9,9 @@
 #include "players/PlayersList.h"
 #include "players/PlayersState.h"
 #include "ui/Cp1251Validator.h"
+#include "ui/DialogButton.h"
 #include "ui/Fonts.h"
+#include "ui/ListKeys.h"
 #include "ui/Messages.h"
 #include "ui/Modal.h"
 #include "ui/PhotoBox.h"
@@ -34,18 +36,14 @@ frmNameIgrokov::frmNameIgrokov(frmIgroki& owner, NameMode mode, const QString& c
     txtName = new QLineEdit(this);
     txtName->setGeometry(8, 288, 337, 28);
     txtName->setValidator(new Cp1251Validator(txtName));
-    kSave = new QPushButton(QStringLiteral("Сохранить"), this);
-    kSave->setGeometry(144, 328, 97, 33);
-    kSave->setFont(sansFont(13, true));
+    kSave = dialogButton(this, QStringLiteral("Сохранить"), {144, 328, 97, 33});
     kSave->setDefault(true);
     kSave->setEnabled(false);
-    kCancel = new QPushButton(QStringLiteral("Отменить"), this);
-    kCancel->setGeometry(248, 328, 97, 33);
-    kCancel->setFont(sansFont(13, true));
-    kCancel->setAutoDefault(false);
+    kCancel = dialogButton(this, QStringLiteral("Отменить"), {248, 328, 97, 33});
     setTabOrder(File1, txtName);
     setTabOrder(txtName, kSave);
     setTabOrder(kSave, kCancel);
+    selectFirstOnFirstArrow(File1);
     connect(File1, &QListWidget::itemSelectionChanged, this, &frmNameIgrokov::File1_Click);
     connect(txtName, &QLineEdit::textChanged, this, &frmNameIgrokov::txtName_Change);
     connect(kSave, &QPushButton::clicked, this, &frmNameIgrokov::kSave_Click);

@@ -10,6 +10,7 @@
 #include "core/Levels.h"
 #include "ui/Events.h"
 #include "ui/Fonts.h"
+#include "ui/ListKeys.h"
 #include "ui/Forma.h"
 #include "ui/Messages.h"
 
@@ -35,6 +36,7 @@ frmStart::frmStart(QWidget* parent) : QDialog(parent) {
     setTabOrder(chNoTraktor, kStart);
     setTabOrder(kStart, kCancel);
     List1->installEventFilter(this);
+    selectFirstOnFirstArrow(List1);
     connect(chNoTraktor, &QCheckBox::clicked, this, &frmStart::chNoTraktor_Click);
     connect(kStart, &QPushButton::clicked, this, &frmStart::kStart_Click);
     connect(kCancel, &QPushButton::clicked, this, &frmStart::kCancel_Click);

@@ -45,7 +45,7 @@ void showEditorControls(bool editing) {
 }
 }  // namespace
 
-void AddZnak(int mode, int col, int row) {
+void AddZnak(AddZnakMode mode, int col, int row) {
     Forma& f = forma();
     const int x = cellX(col) + kPictureInset;
     const int y = cellY(row) + kPictureInset;
@@ -71,7 +71,7 @@ void StopFieldActivity() {
     f.picKirpich.setVisible(false);
     G.LampBlinks = 0;
     G.BatteryCheckDue = 0;
-    G.Busy = 0;
+    G.Busy = FieldLock::Free;
 }
 
 void DrawGrid() {
@@ -87,7 +87,7 @@ void NewPole() {
     StopFieldActivity();
     f.picPole.cls();
     f.picZnaki.cls();
-    const bool editing = G.GameMode == 1;
+    const bool editing = G.GameMode == Mode::Sowing;
     if (editing) {
         f.lblNameFile.setCaption(QStringLiteral("Новое поле"));
         f.HScroll1.setValue(0);
@@ -108,12 +108,12 @@ void NewPole() {
     G.PickCol = -1;
 }
 
-void ShowPole(const std::vector<CellRecord>& records, int mode) {
+void ShowPole(const std::vector<CellRecord>& records, PoleMode mode) {
     std::array<int32_t, kLastCrop + 1> kinds{};
     if (G.ShuffleKinds == 1)
         kinds = cropPermutation();
     NewPole();
-    G.Busy = 1;
+    G.Busy = FieldLock::Busy;
     G.PictureCount = 0;
     const bool atOnce = G.NoTractor != 0 || mode == kForEditing;
     for (const CellRecord& record : records) {
@@ -133,7 +133,7 @@ void ShowPole(const std::vector<CellRecord>& records, int mode) {
     G.PickCol = -1;
     if (atOnce) {
         KursorKvadrat(0, 0);
-        G.Busy = 0;
+        G.Busy = FieldLock::Free;
         return;
     }
     startTractor();

@@ -22,7 +22,7 @@ int SavePole(const QString& name) {
     return 0;
 }
 
-int OpenPole(const QString& name, int mode) {
+int OpenPole(const QString& name, PoleMode mode) {
     const TextLines file = readTextLines(G.FieldFolder + name);
     std::optional<FieldFile> field = file.status == OpenStatus::Ok ? parseFieldFile(file.lines) : std::nullopt;
     if (!field || (mode == kForPlay && !hasCrop(field->records))) {
@@ -32,7 +32,7 @@ int OpenPole(const QString& name, int mode) {
     }
     G.ShuffleKinds = field->shuffleKinds;
     if (mode == kForEditing) {
-        G.GameMode = 1;
+        G.GameMode = Mode::Sowing;
         G.ShuffleKindsDefault = G.ShuffleKinds;
     }
     ShowPole(field->records, mode);

@@ -8,10 +8,14 @@
 #include "core/FieldRecords.h"
 #include "play/Route.h"
 
+// What the main window is doing. The numbers are the game's own and never change.
+enum class Mode : int32_t { NothingBegun = 0, Sowing = 1, Playing = 2, Over = 3 };
+// Whether field input is kept away: while a field is laid out, the tractor runs or the robot runs.
+enum class FieldLock : int32_t { Free = 0, Busy = 1 };
+
 // The game's shared state: one instance for the whole run, reset as a whole by tests.
 struct GameState {
-    // 0 nothing begun yet, 1 sowing (the editor), 2 playing, 3 the game has ended.
-    int32_t GameMode = 0;
+    ::Mode GameMode = Mode::NothingBegun;
     ::FieldGrid FieldGrid;
     // During play the crops left on the field; while saving a field, all occupied cells.
     int32_t PictureCount = 0;
@@ -31,7 +35,7 @@ struct GameState {
     int32_t LevelNumber = 0;
 
     // Field input and the cursor square.
-    int32_t Busy = 0;        // 1 keeps presses and keys away from the field
+    FieldLock Busy = FieldLock::Free;
     int32_t FieldPressed = 0;  // a press began on the field while it was not busy
     int32_t CursorCol = 0;
     int32_t CursorRow = 0;

@@ -21,7 +21,7 @@ void drawLevelNumber() { DrawDigits(forma().picUroven, G.LevelNumber, kLevelOnes
 
 void BeginGame(int entry, const QString& entryText) {
     Forma& f = forma();
-    G.GameMode = 2;
+    G.GameMode = Mode::Playing;
     f.picKG.cls();
     f.picUroven.cls();
     G.BatteryCharge = 5;

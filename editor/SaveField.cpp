@@ -11,7 +11,7 @@
 int FieldDialogOpens = 0;
 
 void SaveFile(bool saveAs) {
-    if (G.GameMode != 1 || AnalizPolya() != 0)
+    if (G.GameMode != Mode::Sowing || AnalizPolya() != 0)
         return;
     if (!G.FieldFileName.isEmpty() && !saveAs) {
         SavePole(G.FieldFileName);

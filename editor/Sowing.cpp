@@ -15,7 +15,7 @@ void CHtoSeyat(int x) {
     f.picZnaki.paintPicture(f.picFlagy, kPictureWidth * k + 16, 20, kFlagSize * k, 0, kFlagSize, kFlagSize);
 }
 
-void PosevZnaka(int button) {
+void PosevZnaka(MouseButton button) {
     const bool remove = button == kRightButton;
     recordStep(G.FieldGrid(G.CursorCol, G.CursorRow), remove ? kEmpty : G.CurrentSign);
     AddZnak(remove ? kEraseCell : kDrawSign, G.CursorCol, G.CursorRow);

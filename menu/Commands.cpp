@@ -14,12 +14,12 @@ void runCommand(const QString& caption) {
     } else if (caption == QStringLiteral("Продолжить игру")) {
         OpenGame();
     } else if (caption == QStringLiteral("Сохранить") || caption == QStringLiteral("Сохранить как...")) {
-        if (G.GameMode == 2)
+        if (G.GameMode == Mode::Playing)
             SaveGame(caption != QStringLiteral("Сохранить"));
-        else if (G.GameMode == 1)
+        else if (G.GameMode == Mode::Sowing)
             SaveFile(caption != QStringLiteral("Сохранить"));
     } else if (caption == QStringLiteral("Засеять новое поле")) {
-        G.GameMode = 1;
+        G.GameMode = Mode::Sowing;
         NewPole();
     } else if (caption == QStringLiteral("Продолжить посев")) {
         ContinueSowing();

@@ -13,7 +13,7 @@
 void EndGame() {
     // Nothing may move on the field, or end the game a second time, once it is over.
     StopFieldActivity();
-    G.GameMode = 3;
+    G.GameMode = Mode::Over;
     if (!beatsTheBoard(P.Leaders, G.Harvest))
         return;
     if (MsgBox(recordQuestion(P.Leaders, G.Harvest), MsgIcon::Information, MsgButtons::YesNo) == MsgAnswer::No)
@@ -35,7 +35,7 @@ void EndGame() {
 }
 
 int UnloadGame() {
-    if (G.GameMode == 1 || G.GameMode == 2) {
+    if (G.GameMode == Mode::Sowing || G.GameMode == Mode::Playing) {
         if (MsgBox(QStringLiteral("Закрыть программу?"), MsgIcon::Warning, MsgButtons::YesNo, MsgAnswer::No) ==
             MsgAnswer::No)
             return 1;

@@ -39,7 +39,7 @@ void closeMenu() {
 }
 
 // The menu button does nothing while the field is busy, as F10 does.
-bool menuBlocked() { return G.Busy == 1 || pickInProgress(); }
+bool menuBlocked() { return G.Busy == FieldLock::Busy || pickInProgress(); }
 }  // namespace
 
 int MenuHot() { return MenuHotIndex; }

@@ -38,7 +38,7 @@ void showBatteryCharge() {
 }
 
 void resumeGame(const SavedGame& game, const QString& name) {
-    G.GameMode = 2;
+    G.GameMode = Mode::Playing;
     G.LevelNumber = game.LevelNumber;
     G.Harvest = game.Harvest;
     G.BatteryCharge = game.BatteryCharge;

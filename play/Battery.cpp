@@ -30,7 +30,7 @@ void TimerAkamulyatorLampa() {
     G.BatteryCheckDue = 1;
     if (f.TimerRobot.isEnabled())
         return;  // the run's end gives the field back and looks at the battery
-    G.Busy = 0;
+    G.Busy = FieldLock::Free;
     f.picPole.setFocus();
     EndGameIfBatteryFlat();
 }
@@ -40,7 +40,7 @@ void EndGameIfBatteryFlat() {
         return;
     G.BatteryCheckDue = 0;
     // A game that has already ended, by the last field or the battery, ends only once.
-    if (G.GameMode != 2 || G.BatteryCharge >= 1)
+    if (G.GameMode != Mode::Playing || G.BatteryCharge >= 1)
         return;
     ShowGameOver();
     EndGame();

@@ -36,7 +36,7 @@ void KursorKvadrat(int col, int row) {
 }
 
 void picPole_MouseDown(int, int, int, int) {
-    if (G.Busy == 0 && !pickInProgress())
+    if (G.Busy == FieldLock::Free && !pickInProgress())
         G.FieldPressed = 1;
 }
 
@@ -49,30 +49,32 @@ void picPole_MouseMove(int, int, int x, int y) {
 void picPole_MouseUp(int button, int, int x, int y) {
     // A press that began before a run must not become a pick once the field is busy, and no
     // release, of any button, may touch a pick that is being handled.
-    const bool taken = G.FieldPressed == 1 && insideField(x, y) && G.Busy == 0 && !pickInProgress();
+    const bool taken = G.FieldPressed == 1 && insideField(x, y) && G.Busy == FieldLock::Free && !pickInProgress();
     G.FieldPressed = 0;
     if (!taken)
         return;
     // Redrawing the square here keeps it on the picked cell even when no move came first.
     KursorKvadrat(x / kCellWidth, y / kCellHeight);
     switch (G.GameMode) {
-    case 1:
-        PosevZnaka(button);
+    case Mode::Sowing:
+        PosevZnaka(MouseButton(button));
         break;
-    case 2:
+    case Mode::Playing:
         if (button == kLeftButton)
             VyborZnaka();
         else
             dropFirstPick();
         break;
-    case 3:
+    case Mode::Over:
         ShowGameOver();
+        break;
+    case Mode::NothingBegun:
         break;
     }
 }
 
 void picPole_KeyDown(int key, int shift) {
-    if (G.Busy == 1 || pickInProgress())
+    if (G.Busy == FieldLock::Busy || pickInProgress())
         return;
     switch (key) {
     case Qt::Key_F4:
@@ -103,27 +105,27 @@ void picPole_KeyDown(int key, int shift) {
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (G.GameMode == 1)
+        if (G.GameMode == Mode::Sowing)
             PosevZnaka(kLeftButton);
-        else if (G.GameMode == 2)
+        else if (G.GameMode == Mode::Playing)
             VyborZnaka();
-        else if (G.GameMode == 3)
+        else if (G.GameMode == Mode::Over)
             ShowGameOver();
         return;
     case Qt::Key_Delete:
-        if (G.GameMode == 1)
+        if (G.GameMode == Mode::Sowing)
             PosevZnaka(kRightButton);
-        else if (G.GameMode == 2)
+        else if (G.GameMode == Mode::Playing)
             dropFirstPick();
         return;
     case Qt::Key_Home:
-        if (G.GameMode == 1) {
+        if (G.GameMode == Mode::Sowing) {
             CHtoSeyat(0);
             forma().HScroll1.setValue(0);
         }
         return;
     case Qt::Key_End:
-        if (G.GameMode == 1) {
+        if (G.GameMode == Mode::Sowing) {
             CHtoSeyat(kPictureWidth * (kSignCount - 1));
             forma().HScroll1.setValue(forma().HScroll1.maximum());
         }

@@ -30,7 +30,7 @@ void TimerDvigenieRobota() {
     // Whichever of the robot and the lamp ends last gives the field back and looks at the battery.
     const bool lampBlinks = f.TimerAkamulyator.isEnabled();
     if (!lampBlinks) {
-        G.Busy = 0;
+        G.Busy = FieldLock::Free;
         f.picPole.setFocus();
     }
     G.RobotPath.assign(1, PathPoint{});

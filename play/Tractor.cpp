@@ -31,7 +31,7 @@ void Traktor() {
     f.tmrTrakrtor.setEnabled(false);
     f.imgTraktor.setVisible(false);
     f.imgRobot2.setVisible(true);
-    G.Busy = 0;
+    G.Busy = FieldLock::Free;
     KursorKvadrat(0, 0);
     f.picPole.setFocus();
     G.PickCol = -1;

@@ -27,7 +27,7 @@ void wrongPick() {
 
 void startRun() {
     Forma& f = forma();
-    G.Busy = 1;
+    G.Busy = FieldLock::Busy;
     f.imgRobot2.setVisible(false);
     f.imgRobot.move(iconX(G.PickCol), iconY(G.PickRow));
     f.imgRobot.setVisible(true);

@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     // The harvest ends the game: its messages are acknowledged, the record offer declined.
     setMessageResponder([](const Message& m) { return m.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No; });
     Main(folder.path());
-    G.GameMode = 2;
+    G.GameMode = Mode::Playing;
     G.ShuffleKinds = 0;
 
     G.NoTractor = 0;

@@ -53,7 +53,7 @@ void DialogKeysTest::enterPressesTheFocusedButton() {
         rejected += dialog.result() == QDialog::Rejected;
     });
     RunMenuItem(QStringLiteral("Новая игра"));
-    QCOMPARE(G.GameMode, 0);
+    QCOMPARE(G.GameMode, Mode::NothingBegun);
 
     script.then<frmFile>([&](frmFile& dialog) {
         dialog.txtNameFile->setText(QStringLiteral("first"));

@@ -41,9 +41,9 @@ void EndToEndTest::playsTheStartFieldToItsEnd() {
     QElapsedTimer clock;
     clock.start();
     QTest::keyClick(&menu, Qt::Key_Return);
-    QCOMPARE(G.GameMode, 2);
+    QCOMPARE(G.GameMode, Mode::Playing);
     QVERIFY(forma().tmrTrakrtor.isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(G.Busy == 0, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(G.Busy == FieldLock::Free, 20000);
     qInfo("the tractor sowed the field in %lld ms", clock.elapsed());
     QCOMPARE(G.PictureCount, 32);
 
@@ -60,7 +60,7 @@ void EndToEndTest::playsTheStartFieldToItsEnd() {
         QTRY_VERIFY_WITH_TIMEOUT(!forma().TimerRobot.isEnabled(), 10000);
         QCOMPARE(G.Harvest, ++harvested);
     }
-    QTRY_COMPARE_WITH_TIMEOUT(G.GameMode, 3, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(G.GameMode, Mode::Over, 5000);
     QCOMPARE(game.messageTexts().first(), QStringLiteral("Поздравляю! Весь урожай собран!"));
     QVERIFY(!game.unexpectedQuestion);
     QCOMPARE(G.BatteryCharge, 5);

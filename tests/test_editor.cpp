@@ -313,14 +313,14 @@ void EditorTest::saveWritesBackWithoutAQuestion() {
     G.SownCells = {{1, 1, 4}, {2, 2, 4}};
     G.PictureCount = 2;
     SavePole(QStringLiteral("a.tvk"));
-    QVERIFY(OpenPole(QStringLiteral("a.tvk"), 1) == 0);  // reopened for more sowing
+    QVERIFY(OpenPole(QStringLiteral("a.tvk"), kForEditing) == 0);  // reopened for more sowing
     sow(3, 3, 4);
     sow(4, 4, 4);
     ModalScript script;  // no dialog may open
     RunMenuItem(QStringLiteral("Сохранить"));
     QVERIFY(script.finished());
     QVERIFY(game.messages.empty());
-    QVERIFY(OpenPole(QStringLiteral("a.tvk"), 1) == 0);
+    QVERIFY(OpenPole(QStringLiteral("a.tvk"), kForEditing) == 0);
     QCOMPARE(G.FieldGrid(4, 4), 4);
     QCOMPARE(forma().lblNameFile.caption(), QStringLiteral("a.tvk"));
 }
@@ -381,7 +381,7 @@ void EditorTest::openModeKeepsTheDialogForAWrongFile() {
     });
     RunMenuItem(QStringLiteral("Продолжить посев"));
     QVERIFY(script.finished());
-    QCOMPARE(G.GameMode, 1);
+    QCOMPARE(G.GameMode, Mode::Sowing);
     QCOMPARE(G.FieldGrid(7, 7), 9);
     QVERIFY(cellShows(6, 6, 9));
     QCOMPARE(G.FieldGrid(1, 1), 0);
@@ -433,7 +433,7 @@ void EditorTest::aSownFieldPlaysAsSown() {
     G.NoTractor = 1;
     forma().FilyUrovney.refresh();  // as the new-game dialog does when it opens
     BeginGame(1, QStringLiteral("level.tvk"));
-    QCOMPARE(G.GameMode, 2);
+    QCOMPARE(G.GameMode, Mode::Playing);
     QCOMPARE(G.PictureCount, 4);
     QCOMPARE(G.FieldGrid(0, 0), 5);
     QCOMPARE(G.FieldGrid(15, 9), 5);

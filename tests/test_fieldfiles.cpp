@@ -84,7 +84,7 @@ void FieldFilesTest::savingOneFieldTwiceScramblesAnewButReadsBackAlike() {
 
     for (const QString& name : {QStringLiteral("one.tvk"), QStringLiteral("two.tvk")}) {
         QCOMPARE(OpenPole(name, kForEditing), 0);
-        QCOMPARE(G.GameMode, 1);
+        QCOMPARE(G.GameMode, Mode::Sowing);
         QCOMPARE(G.FieldFileName, name);
         for (const CellRecord& cell : kTwoPairs)
             QCOMPARE(G.FieldGrid(cell.Col, cell.Row), cell.Sign);
@@ -160,7 +160,7 @@ void FieldFilesTest::damagedFileIsSkippedSilentlyAsALevel() {
     game.writeFile("Pole/a.tvk", bytes);
     game.writeFile("Pole/b.tvk", fieldFileBytes(kTwoPairs, kSeed, 0));
     game.start();
-    G.GameMode = 2;
+    G.GameMode = Mode::Playing;
     G.FirstFieldName = QStringLiteral("a.tvk");
     NewUroven(-1);
     QVERIFY(game.messages.empty());
@@ -180,7 +180,7 @@ void FieldFilesTest::aSavedGameIsNotAFieldFile() {
     QCOMPARE(game.messageTexts(), (QStringList{QStringLiteral("Файл game.tvk не подходит к программе."),
                                                QStringLiteral("Файл none.tvk не найден."),
                                                QStringLiteral("Файл folder.tvk открыть не возможно.")}));
-    QCOMPARE(G.GameMode, 0);
+    QCOMPARE(G.GameMode, Mode::NothingBegun);
 }
 
 void FieldFilesTest::replacingAnotherFieldAsksAndNoKeepsIt() {

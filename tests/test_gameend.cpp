@@ -61,10 +61,10 @@ private slots:
 void GameEndTest::onlyAHarvestAboveTheFifthPlaceIsOffered() {
     GameFixture game;
     startWith(game, {{"A", 50}, {"B", 40}, {"C", 30}, {"D", 20}, {"E", 10}});
-    G.GameMode = 2;
+    G.GameMode = Mode::Playing;
     G.Harvest = 10;
     EndGame();
-    QCOMPARE(G.GameMode, 3);
+    QCOMPARE(G.GameMode, Mode::Over);
     QCOMPARE(G.Harvest, 10);
     QVERIFY(game.messages.empty());
     // An empty board takes any positive harvest, but never 0.
@@ -110,7 +110,7 @@ void GameEndTest::aNewRecordGoesBelowEqualScores() {
 void GameEndTest::aPlayerAlreadyHigherIsRefusedAndAskedAgainAtClose() {
     GameFixture game;
     startWith(game, {{"A", 50}, {QStringLiteral("мАША"), 40}, {"C", 5}});
-    G.GameMode = 2;
+    G.GameMode = Mode::Playing;
     G.Harvest = 40;
     game.answerNext(MsgAnswer::Yes);
     ModalScript script;
@@ -153,7 +153,7 @@ void GameEndTest::aPlayerLowerOnTheBoardMovesUpOnlyOnce() {
 void GameEndTest::closingTheListWithoutAChoiceForfeitsTheRecord() {
     GameFixture game;
     startWith(game, {});
-    G.GameMode = 2;
+    G.GameMode = Mode::Playing;
     G.Harvest = 12;
     game.answerNext(MsgAnswer::Yes);
     ModalScript script;
@@ -175,12 +175,12 @@ void GameEndTest::closingTheListWithoutAChoiceForfeitsTheRecord() {
 void GameEndTest::noToLeavingKeepsTheGameAndItsRecord() {
     GameFixture game;
     startWith(game, {});
-    G.GameMode = 2;
+    G.GameMode = Mode::Playing;
     G.Harvest = 12;
     game.answerNext(MsgAnswer::No);
     QVERIFY(!game.window().close());
     QCOMPARE(game.messageTexts(), QStringList{QStringLiteral("Закрыть программу?")});
-    QCOMPARE(G.GameMode, 2);
+    QCOMPARE(G.GameMode, Mode::Playing);
     QCOMPARE(G.Harvest, 12);
     QVERIFY(game.window().isVisible());
 }
@@ -190,7 +190,7 @@ void GameEndTest::theLeadersFileIsWrittenOnlyAfterANewEntry() {
     {
         GameFixture game;
         startWith(game, {});
-        G.GameMode = 2;
+        G.GameMode = Mode::Playing;
         G.Harvest = 12;
         game.answerNext(MsgAnswer::Yes);  // leaving
         game.answerNext(MsgAnswer::Yes);  // the record

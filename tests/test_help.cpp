@@ -131,7 +131,7 @@ void HelpTest::f1OnTheFieldOpensHelpUnlessTheFieldIsBusy() {
     game.start();
     QVERIFY(whileOpen<frmHelp>([] { picPole_KeyDown(Qt::Key_F1, 0); }, [](frmHelp&) {}));
     QVERIFY(whileOpen<frmHelp>([] { picPole_KeyDown(Qt::Key_F1, kShift | kCtrl); }, [](frmHelp&) {}));
-    G.Busy = 1;
+    G.Busy = FieldLock::Busy;
     QVERIFY(!whileOpen<frmHelp>([] { picPole_KeyDown(Qt::Key_F1, 0); }, [](frmHelp&) {}));
 }
 

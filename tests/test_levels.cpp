@@ -83,12 +83,12 @@ void LevelsTest::theLastFileOfTheListIsTheOnlyLevel() {
     beginAt(dialogs, 3);
     QCOMPARE(dialogs.startEntries, (QStringList{kStartEntry, "a.tvk", "b.tvk", "c.tvk"}));
     QCOMPARE(fieldShown(names), QStringLiteral("c.tvk"));
-    QCOMPARE(G.GameMode, 2);
+    QCOMPARE(G.GameMode, Mode::Playing);
     QVERIFY(levelPanelShows(1));
     harvestTheField();
     QCOMPARE(game.messageTexts(), QStringList{kCongratulation});
     QCOMPARE(game.messages.front().icon, MsgIcon::Information);
-    QCOMPARE(G.GameMode, 3);
+    QCOMPARE(G.GameMode, Mode::Over);
     QVERIFY(!dialogs.unexpected);
 }
 
@@ -112,7 +112,7 @@ void LevelsTest::theSecondOfThreeFilesGoesOnWithTheThird() {
     game.answerNext(MsgAnswer::No);  // the harvest would go onto the empty honour board
     harvestTheField();
     QCOMPARE(game.messageTexts().value(0), kCongratulation);
-    QCOMPARE(G.GameMode, 3);
+    QCOMPARE(G.GameMode, Mode::Over);
 }
 
 void LevelsTest::theStartFieldIsFollowedByEveryFileAsLevelsTwoAndThree() {
@@ -200,7 +200,7 @@ void LevelsTest::aMissingPoleFolderIsReportedAndOnlyTheStartFieldIsOffered() {
     QCOMPARE(game.messages.front().icon, MsgIcon::Critical);
     harvestTheField();
     QCOMPARE(game.messageTexts().last(), kCongratulation);
-    QCOMPARE(G.GameMode, 3);
+    QCOMPARE(G.GameMode, Mode::Over);
 }
 
 QTEST_MAIN(LevelsTest)

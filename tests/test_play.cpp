@@ -143,7 +143,7 @@ void PlayTest::differentKindsCostABatteryUnit() {
     QCOMPARE(G.BatteryCharge, 4);
     QCOMPARE(G.LampBlinks, 5);
     QVERIFY(f.TimerAkamulyator.isEnabled());
-    QCOMPARE(G.Busy, 0);  // the player may go on picking while the lamp blinks
+    QCOMPARE(G.Busy, FieldLock::Free);  // the player may go on picking while the lamp blinks
     blinkOut();
     QVERIFY(!f.picOchki.isVisible());
     QVERIFY(lampSpent(4));
@@ -180,7 +180,7 @@ void PlayTest::neighboursRunAtHalfSpeedInFourTicks() {
     QCOMPARE(G.PathLength, 3);
     QCOMPARE(f.TimerRobot.interval(), 100);
     QVERIFY(f.TimerRobot.isEnabled());
-    QCOMPARE(G.Busy, 1);
+    QCOMPARE(G.Busy, FieldLock::Busy);
     QVERIFY(cellIsEmpty(4, 4));  // the first picture goes at once
     QVERIFY(f.imgRobot.isVisible() && !f.imgRobot2.isVisible());
     QCOMPARE(QPoint(f.imgRobot.left(), f.imgRobot.top()), QPoint(36 * 4 + 2, 40 * 4 + 4));
@@ -199,7 +199,7 @@ void PlayTest::neighboursRunAtHalfSpeedInFourTicks() {
     QVERIFY(!f.imgRobot.isVisible() && f.imgRobot2.isVisible());
     QCOMPARE(G.Harvest, 1);
     QCOMPARE(G.PictureCount, 2);
-    QCOMPARE(G.Busy, 0);
+    QCOMPARE(G.Busy, FieldLock::Free);
     QCOMPARE(G.PickCol, -1);
     QVERIFY(digitAt(f.picKG, 119, 1));
 }
@@ -245,8 +245,8 @@ void PlayTest::fiveWrongPicksEmptyTheBatteryAndEndTheGame() {
             QVERIFY(lampLit(unit - 1));
     }
     QCOMPARE(game.messageTexts(), QStringList{QStringLiteral("Игра окончена!\nУ робота сел аккамулятор.")});
-    QCOMPARE(G.GameMode, 3);
-    QCOMPARE(G.Busy, 0);
+    QCOMPARE(G.GameMode, Mode::Over);
+    QCOMPARE(G.Busy, FieldLock::Free);
 }
 
 void PlayTest::aSixthWrongPickDuringTheLastBlinkingEndsTheGameOnce() {
@@ -263,7 +263,7 @@ void PlayTest::aSixthWrongPickDuringTheLastBlinkingEndsTheGameOnce() {
     QCOMPARE(G.LampBlinks, 5);
     blinkOut();  // the lamp of unit -1 lies outside the panel
     QCOMPARE(game.messageTexts(), QStringList{QStringLiteral("Игра окончена!\nУ робота сел аккамулятор.")});
-    QCOMPARE(G.GameMode, 3);
+    QCOMPARE(G.GameMode, Mode::Over);
     QVERIFY(!forma().TimerAkamulyator.isEnabled());
 }
 
@@ -296,12 +296,12 @@ void PlayTest::aRunThatEndsWhileTheLampBlinksKeepsTheFieldBlocked() {
     pickAt(1, 5);
     runRobot();
     QCOMPARE(G.Harvest, 1);
-    QCOMPARE(G.Busy, 1);
+    QCOMPARE(G.Busy, FieldLock::Busy);
     KursorKvadrat(8, 8);  // a key press is dropped while busy
     QTest::keyClick(&game.box("picPole"), Qt::Key_Return);
     QCOMPARE(G.PickCol, -1);
     blinkOut();
-    QCOMPARE(G.Busy, 0);
+    QCOMPARE(G.Busy, FieldLock::Free);
     QTest::keyClick(&game.box("picPole"), Qt::Key_Return);
     QCOMPARE(G.PickCol, 8);
 }
@@ -342,7 +342,7 @@ void PlayTest::anEmptyBatteryEndsTheGameOnlyOnceTheRobotHasStopped() {
     QVERIFY(f.TimerRobot.isEnabled());
     blinkOut();
     QVERIFY(game.messages.empty());
-    QCOMPARE(G.GameMode, 2);
+    QCOMPARE(G.GameMode, Mode::Playing);
     QVERIFY(f.TimerRobot.isEnabled());
     int32_t harvestAtTheEnd = -1;
     setMessageResponder([&](const Message& message) {
@@ -356,7 +356,7 @@ void PlayTest::anEmptyBatteryEndsTheGameOnlyOnceTheRobotHasStopped() {
     QCOMPARE(game.messageTexts().mid(0, 1), endMessages);
     QCOMPARE(game.messages.size(), size_t(2));  // the end, then the record offer
     QVERIFY(game.messages[1].text.startsWith(QStringLiteral("Поздравляю!!! Вы установили новый рекорд:")));
-    QCOMPARE(G.GameMode, 3);
+    QCOMPARE(G.GameMode, Mode::Over);
     QVERIFY(!f.TimerRobot.isEnabled() && !f.TimerAkamulyator.isEnabled() && !f.tmrTrakrtor.isEnabled());
     QVERIFY(!f.imgRobot.isVisible());
 }
@@ -365,11 +365,11 @@ void PlayTest::tractorSowsBedByBedInOneHundredSixtyTicks() {
     GameFixture game;
     startGame(game);
     Forma& f = forma();
-    G.GameMode = 2;
+    G.GameMode = Mode::Playing;
     G.NoTractor = 0;
     G.ShuffleKinds = 0;
     ShowPole({{0, 0, 7}, {3, 2, 1}, {15, 9, 7}}, kForPlay);
-    QCOMPARE(G.Busy, 1);
+    QCOMPARE(G.Busy, FieldLock::Busy);
     QCOMPARE(f.tmrTrakrtor.interval(), 50);
     QVERIFY(f.tmrTrakrtor.isEnabled());
     QVERIFY(f.imgTraktor.isVisible() && !f.imgRobot2.isVisible());
@@ -390,7 +390,7 @@ void PlayTest::tractorSowsBedByBedInOneHundredSixtyTicks() {
     QVERIFY(cellShows(15, 9, 7));
     QVERIFY(!f.tmrTrakrtor.isEnabled());
     QVERIFY(!f.imgTraktor.isVisible() && f.imgRobot2.isVisible());
-    QCOMPARE(G.Busy, 0);
+    QCOMPARE(G.Busy, FieldLock::Free);
     QCOMPARE(G.PickCol, -1);
     QCOMPARE(G.PictureCount, 2);
     QTest::keyClick(&game.box("picPole"), Qt::Key_Return);
@@ -404,9 +404,9 @@ void PlayTest::pressesAndKeysFollowTheRulesOfTheField() {
     layOutForPlay({{0, 0, 5}, {15, 9, 5}, {4, 4, 6}, {4, 6, 6}});
     PictureBox& field = game.box("picPole");
     // A press made while busy, released afterwards, does nothing.
-    G.Busy = 1;
+    G.Busy = FieldLock::Busy;
     QTest::mousePress(&field, Qt::LeftButton, {}, QPoint(10, 10));
-    G.Busy = 0;
+    G.Busy = FieldLock::Free;
     QTest::mouseRelease(&field, Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(G.PickCol, -1);
     // A press inside released outside does nothing; the next one is handled.
@@ -435,7 +435,7 @@ void PlayTest::pressesAndKeysFollowTheRulesOfTheField() {
     QTest::keyClick(&field, Qt::Key_F4, Qt::ControlModifier | Qt::AltModifier);
     QVERIFY(game.window().isVisible());
     // F10 and Alt+F4 do nothing while the field is busy.
-    G.Busy = 1;
+    G.Busy = FieldLock::Busy;
     QTest::keyClick(&field, Qt::Key_F10);
     QTest::keyClick(&field, Qt::Key_F4, Qt::AltModifier);
     QVERIFY(!forma().picMenu.isVisible());
@@ -501,7 +501,7 @@ void PlayTest::layingOutAFieldStopsTheOldFieldsTimers() {
     layOutForPlay({{6, 6, 9}, {7, 7, 9}});
     QVERIFY(!f.TimerRobot.isEnabled() && !f.TimerAkamulyator.isEnabled() && !f.tmrTrakrtor.isEnabled());
     QVERIFY(!f.imgRobot.isVisible() && !f.picOchki.isVisible() && !f.picKirpich.isVisible());
-    QCOMPARE(G.Busy, 0);
+    QCOMPARE(G.Busy, FieldLock::Free);
     QCOMPARE(G.PictureCount, 2);
 }
 
@@ -510,7 +510,7 @@ void PlayTest::startFieldIsShuffledAndItsLastPairEndsTheGame() {
     startGame(game);
     G.NoTractor = 1;
     BeginGame(0, kStartEntry);
-    QCOMPARE(G.GameMode, 2);
+    QCOMPARE(G.GameMode, Mode::Playing);
     QCOMPARE(G.LevelNumber, 1);
     QCOMPARE(G.PictureCount, 32);
     QCOMPARE(G.ShuffleKinds, 1);
@@ -537,14 +537,14 @@ void PlayTest::startFieldIsShuffledAndItsLastPairEndsTheGame() {
     }
     QCOMPARE(G.Harvest, 16);
     QVERIFY(game.messageTexts().contains(QStringLiteral("Поздравляю! Весь урожай собран!")));
-    QCOMPARE(G.GameMode, 3);
+    QCOMPARE(G.GameMode, Mode::Over);
 }
 
 void PlayTest::aGameOverPickRepeatsTheMessage() {
     GameFixture game;
     startGame(game);
     layOutForPlay({{0, 0, 2}, {9, 9, 2}});
-    G.GameMode = 3;
+    G.GameMode = Mode::Over;
     QTest::keyClick(&game.box("picPole"), Qt::Key_Return);
     QCOMPARE(game.messageTexts(), QStringList{QStringLiteral("Игра окончена!")});
     QTest::mouseClick(&game.box("picPole"), Qt::LeftButton, {}, QPoint(100, 100));

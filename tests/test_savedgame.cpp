@@ -137,7 +137,7 @@ void SavedGameTest::aSecondSaveReplacesTheFileWithoutADialog() {
         RunMenuItem(QStringLiteral("Продолжить игру"));
         QVERIFY(!dialogs.fileDialogs.back().save);
         QCOMPARE(dialogs.fileDialogs.back().folder, game.folder());
-        QCOMPARE(G.GameMode, 2);
+        QCOMPARE(G.GameMode, Mode::Playing);
         QCOMPARE(G.LevelNumber, 2);
         QCOMPARE(G.Harvest, 12);
         QCOMPARE(G.BatteryCharge, 3);
@@ -429,7 +429,7 @@ void SavedGameTest::saveIsOnlyForAGameInPlay() {
     GameFixture game;
     DialogScript dialogs;
     game.start();
-    for (int mode : {0, 3}) {
+    for (Mode mode : {Mode::NothingBegun, Mode::Over}) {
         G.GameMode = mode;
         RunMenuItem(QStringLiteral("Сохранить"));
         RunMenuItem(QStringLiteral("Сохранить как..."));

@@ -99,7 +99,7 @@ void WindowTest::opensWithTheMenuOverAnEmptyField() {
     for (int entry = 1; entry < 11; ++entry)
         QVERIFY(!entryHighlighted(entry));
     QVERIFY(menuButtonPressed());
-    QCOMPARE(G.GameMode, 0);
+    QCOMPARE(G.GameMode, Mode::NothingBegun);
     QCOMPARE(menuCaption(10), QStringLiteral("Выход"));
     // The raised frame: white at the top left, black at the bottom right.
     QCOMPARE(f.picMenu.pixel(0, 100), kWhite);
@@ -192,7 +192,7 @@ void WindowTest::menuEntriesFollowTheMouseWithinTheirBounds() {
     }
     // A release of any button over an entry runs it: "Засеять новое поле".
     QTest::mouseRelease(&menu, Qt::RightButton, {}, QPoint(50, 29 * 4 + 10));
-    QCOMPARE(G.GameMode, 1);
+    QCOMPARE(G.GameMode, Mode::Sowing);
     QVERIFY(!forma().picMenu.isVisible());
     QVERIFY(!menuButtonPressed());
 }
@@ -252,7 +252,7 @@ void WindowTest::menuButtonOpensOnlyWhenReleasedOnIt() {
     QVERIFY(!forma().picMenu.isVisible());
     // While the field is busy the button does nothing.
     QTest::keyClick(&game.box("picMenu"), Qt::Key_Escape);
-    G.Busy = 1;
+    G.Busy = FieldLock::Busy;
     click(button, 20, 40);
     QVERIFY(!forma().picMenu.isVisible());
 }
@@ -263,7 +263,7 @@ void WindowTest::sowingANewFieldShowsTheEditor() {
     Forma& f = forma();
     G.ShuffleKindsDefault = 1;
     RunMenuItem(QStringLiteral("Засеять новое поле"));
-    QCOMPARE(G.GameMode, 1);
+    QCOMPARE(G.GameMode, Mode::Sowing);
     QCOMPARE(G.ShuffleKinds, 1);
     QVERIFY(showsSheet(f.picPeresadka, 0, 0, f.picPeresadka2, 0, 0, 41, 41));
     for (const Control* shown : {(Control*)&f.lblNameFile, (Control*)&f.selZnak, (Control*)&f.picShowZnak,
@@ -278,7 +278,7 @@ void WindowTest::sowingANewFieldShowsTheEditor() {
     QVERIFY(showsSheet(f.picZnaki, 16, 20, f.picFlagy, 0, 0, 16, 16));
     // Leaving the editor for play hides it again and keeps the field's name and shuffle switch.
     G.FieldFileName = QStringLiteral("x.tvk");
-    G.GameMode = 2;
+    G.GameMode = Mode::Playing;
     G.ShuffleKinds = 0;
     NewPole();
     QVERIFY(!f.selZnak.isVisible() && !f.lblNameFile.isVisible() && f.picKG.isVisible());
@@ -292,7 +292,7 @@ void WindowTest::layingOutForPlayShufflesKindsButKeepsPairsAndFences() {
     const std::vector<CellRecord> records = {{0, 0, 2}, {1, 0, 2}, {2, 0, 3}, {3, 0, 3}, {4, 0, 1}, {5, 0, 33}};
     G.NoTractor = 1;
     G.ShuffleKinds = 1;
-    G.GameMode = 2;
+    G.GameMode = Mode::Playing;
     bool changedOnce = false;
     for (int round = 0; round < 20; ++round) {
         ShowPole(records, kForPlay);
@@ -305,7 +305,7 @@ void WindowTest::layingOutForPlayShufflesKindsButKeepsPairsAndFences() {
         for (int col = 0; col < 6; ++col)
             QVERIFY(cellShows(col, 0, G.FieldGrid(col, 0)));
         changedOnce = changedOnce || G.FieldGrid(0, 0) != 2;
-        QCOMPARE(G.Busy, 0);
+        QCOMPARE(G.Busy, FieldLock::Free);
     }
     QVERIFY(changedOnce);
     // For editing: as recorded, nothing counted.
@@ -360,14 +360,14 @@ void WindowTest::closingDuringAGameAsksAndNoKeepsEverything() {
     QCOMPARE(game.messages[0].text, QStringLiteral("Закрыть программу?"));
     QCOMPARE(game.messages[0].icon, MsgIcon::Warning);
     QCOMPARE(game.messages[0].defaultAnswer, MsgAnswer::No);
-    QCOMPARE(G.GameMode, 2);
+    QCOMPARE(G.GameMode, Mode::Playing);
     QVERIFY(G.FieldGrid == before);
     QVERIFY(game.readFile(QStringLiteral("Tavik.ini")).isEmpty());
     // Alt+F4 on the field asks the same; Yes closes.
     game.answerNext(MsgAnswer::Yes);
     QTest::keyClick(&game.box("picPole"), Qt::Key_F4, Qt::AltModifier);
     QVERIFY(!game.window().isVisible());
-    QCOMPARE(G.GameMode, 3);
+    QCOMPARE(G.GameMode, Mode::Over);
 }
 
 void WindowTest::closingWritesTheSettingsFile() {

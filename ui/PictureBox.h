@@ -5,10 +5,7 @@
 #include <functional>
 
 #include "ui/Colors.h"
-
-// Mouse buttons and shift keys as the game's handlers expect them.
-enum MouseButton { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
-enum ShiftState { kShift = 1, kCtrl = 2, kAlt = 4 };
+#include "ui/InputCodes.h"
 
 // What a picture box reports to the game.
 struct PictureBoxEvents {

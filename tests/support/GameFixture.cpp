@@ -85,7 +85,7 @@ void layOutForPlay(std::initializer_list<std::array<int, 3>> cells) {
     std::vector<CellRecord> records;
     for (const auto& [col, row, sign] : cells)
         records.push_back({col, row, sign});
-    G.GameMode = 2;
+    G.GameMode = Mode::Playing;
     G.NoTractor = 1;
     G.ShuffleKinds = 0;
     G.BatteryCharge = 5;

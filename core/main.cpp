@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 
 #include "core/Main.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the windows to kelvary.desktop and its icon.
     QApplication::setDesktopFileName(QStringLiteral("kelvary"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/data/art/icon.png")));
-    Main(programFolder(QApplication::applicationDirPath()));
+    const QString executableFolder = QApplication::applicationDirPath();
+    Main(programFolder(executableFolder, QFileInfo(executableFolder).isWritable()));
     return app.exec();
 }

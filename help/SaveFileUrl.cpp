@@ -1,5 +1,7 @@
 #include "help/SaveFileUrl.h"
 
+#include <QUrl>
+
 #include "core/Cp1251.h"
 #include "core/GameState.h"
 #include "core/TextFile.h"
@@ -11,6 +13,11 @@ QByteArray redirectPage(const QString& address) {
                          QStringLiteral("'><meta http-equiv='Content-Type' content='text/html; "
                                         "charset=windows-1251'><title>WWW</title></head><body></body></html>");
     return toCp1251(page) + "\r\n";
+}
+
+QString helpPageAddress() {
+    // Percent-encoded, so a folder name in any script survives the page's Windows-1251.
+    return QString::fromLatin1(QUrl::fromLocalFile(G.AppFolder + QStringLiteral("Help.htm")).toEncoded());
 }
 
 void SaveFileUrl(const QString& address) {

@@ -10,7 +10,7 @@ namespace {
 using PlaySound = void (*)(const QString&);
 using StopAll = void (*)();
 
-// The sound module: beside the executable, in the installed lib/kelvary, or (for the tests of a
+// The sound module: beside the executable, in the installed lib/games/kelvary, or (for the tests of a
 // build tree) in the program folder next to theirs. Missing, it only means silence.
 struct SoundModule {
     PlaySound play = nullptr;
@@ -20,7 +20,7 @@ struct SoundModule {
     void load() {
         tried = true;
         const QString dir = QCoreApplication::applicationDirPath();
-        for (const QString& folder : {dir, dir + QStringLiteral("/../lib/kelvary"), dir + QStringLiteral("/../bin")}) {
+        for (const QString& folder : {dir, dir + QStringLiteral("/../lib/games/kelvary"), dir + QStringLiteral("/../bin")}) {
             QLibrary module(folder + QStringLiteral("/kelvary_sound"));
             if (!module.load())
                 continue;

@@ -1,5 +1,5 @@
 // Help and about: the help page opens from the menu and by F1, the about window shows its band and
-// takes the player to the project's site through a redirect page, whatever the folder allows.
+// its link takes the player to the help page through a redirect page, whatever the folder allows.
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -21,7 +21,7 @@
 #include "ui/frmOprog.h"
 
 namespace {
-const QString kSite = QLatin1String(kSiteAddress);
+const QString kSite = QStringLiteral("https://a.example/kelvary");
 
 // Records what the game asks the desktop to open.
 struct OpenedUrls {
@@ -76,7 +76,7 @@ private slots:
     void missingHelpPageSaysSoInsideTheWindow();
     void f1OnTheFieldOpensHelpUnlessTheFieldIsBusy();
     void aboutWindowShowsVersionDatesAndTheBand();
-    void siteLinkOpensTheRedirectPageAndRestoresThePointer();
+    void siteLinkOpensTheHelpPageAndRestoresThePointer();
     void redirectPageIsOneLineExactlyAsBrowsersExpectIt();
     void aNameThatCannotBeWrittenIsSkipped();
     void unwritableFieldFolderOpensTheAddressItself_data();
@@ -144,6 +144,7 @@ void HelpTest::aboutWindowShowsVersionDatesAndTheBand() {
         QCOMPARE(about.lblData->text(), QStringLiteral("Дата: 27 октября 2006 год"));
         QCOMPARE(about.lblData2->text(), QStringLiteral("4 августа 2015 год"));
         QCOMPARE(about.lblSait->text(), QStringLiteral("Сайт:"));
+        QVERIFY(about.lblKartinki->text().contains(QStringLiteral("Twemoji, CC-BY 4.0")));
         QVERIFY(!about.Image1->pixmap().isNull());
         QCOMPARE(about.Picture1->width(), 80);
         // White, then blue, then red, across the whole width.
@@ -162,17 +163,18 @@ void HelpTest::aboutWindowShowsVersionDatesAndTheBand() {
     QVERIFY(opened);
 }
 
-void HelpTest::siteLinkOpensTheRedirectPageAndRestoresThePointer() {
+void HelpTest::siteLinkOpensTheHelpPageAndRestoresThePointer() {
     GameFixture game;
     game.start();
     OpenedUrls opened;
     frmOprog about(&game.window());
     about.show();
-    QVERIFY(about.Label1->text().contains(kSite));
-    emit about.Label1->linkActivated(kSite);
+    emit about.Label1->linkActivated(QStringLiteral("Help.htm"));
     const QString page = game.folder() + QStringLiteral("Pole/0.html");
     QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(page)});
-    QCOMPARE(game.readFile(QStringLiteral("Pole/0.html")), redirectPage(kSite));
+    // The page sends the browser on to the help page of this very folder.
+    const QByteArray helpPage = QUrl::fromLocalFile(game.folder() + QStringLiteral("Help.htm")).toEncoded();
+    QCOMPARE(game.readFile(QStringLiteral("Pole/0.html")), redirectPage(QString::fromLatin1(helpPage)));
     QVERIFY(!QGuiApplication::overrideCursor());
 }
 

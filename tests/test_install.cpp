@@ -1,9 +1,10 @@
-// The game installed as a desktop program: its data under share/kelvary is copied into the
-// player's own data folder, where the help page and the fields are found; a program folder that
-// carries its data beside the binary keeps running from where it is.
+// The game installed as a desktop program, or a program folder copied where it cannot be written:
+// the data it ships is copied into the player's own data folder, where the help page, the fields
+// and the photos are found; a writable program folder keeps running from where it is.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -11,6 +12,7 @@
 #include <QTest>
 
 #include "core/ProgramFolder.h"
+#include "core/ShippedData.h"
 
 namespace {
 void put(const QString& path, const QByteArray& bytes) {
@@ -35,13 +37,14 @@ struct InstalledTree {
         put(data + QStringLiteral("help/field.png"), "picture");
         put(data + QStringLiteral("Avariya.mp3"), "sound");
         put(data + QStringLiteral("Pole/Sad.tvk"), "[tavik]\r\n");
+        put(data + QStringLiteral("Photo/kot.png"), "photo");
     }
     ~InstalledTree() { qunsetenv("XDG_DATA_HOME"); }
     QString userFolder() const { return root.filePath(QStringLiteral("home-data/kelvary")); }
 
     QTemporaryDir root;
     const QString bin = root.filePath(QStringLiteral("usr/bin"));
-    const QString data = root.filePath(QStringLiteral("usr/share/kelvary/"));
+    const QString data = root.filePath(QStringLiteral("usr/share/games/kelvary/"));
 };
 
 QString buildFolder() {
@@ -54,16 +57,17 @@ class InstallTest : public QObject {
     Q_OBJECT
 private slots:
     void installedGameKeepsItsFilesInThePlayersDataFolder();
-    void laterStartsKeepThePlayersFieldsAndRefreshTheHelp();
+    void laterStartsNeverBringBackOrOverwriteThePlayersFieldsAndPhotos();
+    void readOnlyProgramFolderFillsThePlayersFolderFromBesideTheBinary();
     void programFolderWithItsDataBesideTheBinaryRunsWhereItIs();
     void cmakeInstallGivesATreeTheGameStartsFrom();
 };
 
 void InstallTest::installedGameKeepsItsFilesInThePlayersDataFolder() {
     InstalledTree tree;
-    const QString folder = programFolder(tree.bin);
+    const QString folder = programFolder(tree.bin, true);
     QCOMPARE(folder, tree.userFolder());
-    for (const char* file : {"Help.htm", "help/field.png", "Avariya.mp3", "Pole/Sad.tvk"})
+    for (const char* file : {"Help.htm", "help/field.png", "Avariya.mp3", "Pole/Sad.tvk", "Photo/kot.png"})
         QCOMPARE(contentOf(folder + QLatin1Char('/') + QLatin1String(file)),
                  contentOf(tree.data + QLatin1String(file)));
     QVERIFY(QFileInfo(folder + QStringLiteral("/Photo")).isDir());
@@ -71,30 +75,56 @@ void InstallTest::installedGameKeepsItsFilesInThePlayersDataFolder() {
     QVERIFY(QFileInfo(folder + QStringLiteral("/Pole/Sad.tvk")).isWritable());
 }
 
-void InstallTest::laterStartsKeepThePlayersFieldsAndRefreshTheHelp() {
+void InstallTest::laterStartsNeverBringBackOrOverwriteThePlayersFieldsAndPhotos() {
     InstalledTree tree;
-    const QString folder = programFolder(tree.bin);
+    const QString folder = programFolder(tree.bin, true);
     put(folder + QStringLiteral("/Pole/Sad.tvk"), "the player's own sowing");
+    QVERIFY(QFile::remove(folder + QStringLiteral("/Photo/kot.png")));
     put(folder + QStringLiteral("/Tavik.ini"), " 1 \r\n");
-    // An upgrade brings a new help page and a new field.
+    // An upgrade brings a new help page, a new field and a new photo, and changes the old field.
     put(tree.data + QStringLiteral("Help.htm"), "<html><body>2</body></html>");
     put(tree.data + QStringLiteral("Pole/Ogorod.tvk"), "[tavik]\r\n 5 \r\n");
-    QCOMPARE(programFolder(tree.bin), folder);
+    put(tree.data + QStringLiteral("Pole/Sad.tvk"), "[tavik]\r\n 1 \r\n");
+    put(tree.data + QStringLiteral("Photo/sova.png"), "owl");
+    QCOMPARE(programFolder(tree.bin, true), folder);
     QCOMPARE(contentOf(folder + QStringLiteral("/Pole/Sad.tvk")), QByteArray("the player's own sowing"));
+    QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Photo/kot.png")));
     QCOMPARE(contentOf(folder + QStringLiteral("/Tavik.ini")), QByteArray(" 1 \r\n"));
     QCOMPARE(contentOf(folder + QStringLiteral("/Help.htm")), QByteArray("<html><body>2</body></html>"));
     QCOMPARE(contentOf(folder + QStringLiteral("/Pole/Ogorod.tvk")), QByteArray("[tavik]\r\n 5 \r\n"));
+    QCOMPARE(contentOf(folder + QStringLiteral("/Photo/sova.png")), QByteArray("owl"));
+    // Once added, a new photo is the player's too.
+    QVERIFY(QFile::remove(folder + QStringLiteral("/Photo/sova.png")));
+    QCOMPARE(programFolder(tree.bin, true), folder);
+    QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Photo/sova.png")));
+}
+
+void InstallTest::readOnlyProgramFolderFillsThePlayersFolderFromBesideTheBinary() {
+    InstalledTree tree;
+    QTemporaryDir opt;
+    const QString app = opt.path() + QLatin1Char('/');
+    for (const char* file : {"Help.htm", "help/field.png", "Avariya.mp3", "Pole/Sad.tvk", "Photo/kot.png"})
+        put(app + QLatin1String(file), QByteArray("beside: ") + file);
+    // The programs and whatever players' files the folder had are not the player's to take.
+    for (const char* file : {"kelvary", "kelvary_sound.so", "Igroki.ini", "Lidery.ini", "Tavik.ini"})
+        put(app + QLatin1String(file), "not data");
+    const QString folder = programFolder(opt.path(), false);
+    QCOMPARE(folder, tree.userFolder());
+    for (const char* file : {"Help.htm", "help/field.png", "Avariya.mp3", "Pole/Sad.tvk", "Photo/kot.png"})
+        QCOMPARE(contentOf(folder + QLatin1Char('/') + QLatin1String(file)), QByteArray("beside: ") + file);
+    for (const char* file : {"kelvary", "kelvary_sound.so", "Igroki.ini", "Lidery.ini", "Tavik.ini"})
+        QVERIFY2(!QFileInfo::exists(folder + QLatin1Char('/') + QLatin1String(file)), file);
 }
 
 void InstallTest::programFolderWithItsDataBesideTheBinaryRunsWhereItIs() {
     InstalledTree tree;
     // A copied program folder: fields beside the binary, as the build leaves them.
     QDir(tree.bin).mkpath(QStringLiteral("Pole"));
-    QCOMPARE(programFolder(tree.bin), tree.bin);
+    QCOMPARE(programFolder(tree.bin, true), tree.bin);
     QVERIFY(!QFileInfo::exists(tree.userFolder()));
     // A lone binary with nothing installed beside it runs where it is too.
     QTemporaryDir lone;
-    QCOMPARE(programFolder(lone.path()), lone.path());
+    QCOMPARE(programFolder(lone.path(), true), lone.path());
 }
 
 void InstallTest::cmakeInstallGivesATreeTheGameStartsFrom() {
@@ -108,11 +138,18 @@ void InstallTest::cmakeInstallGivesATreeTheGameStartsFrom() {
     QVERIFY(install.waitForFinished(60000));
     QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
     const QDir root(prefix.path());
-    for (const char* file : {"bin/kelvary", "share/kelvary/Help.htm", "share/kelvary/Avariya.mp3",
-                             "share/applications/kelvary.desktop", "share/icons/hicolor/256x256/apps/kelvary.png",
-                             "share/icons/hicolor/64x64/apps/kelvary.png"})
+    for (const char* file : {"bin/kelvary", "bin/kelvary-pole", "share/games/kelvary/Help.htm",
+                             "share/games/kelvary/Avariya.mp3", "share/applications/kelvary.desktop",
+                             "share/icons/hicolor/16x16/apps/kelvary.png", "share/icons/hicolor/256x256/apps/kelvary.png",
+                             "share/icons/hicolor/scalable/apps/kelvary.svg", "share/doc/kelvary/COPYING",
+                             "share/doc/kelvary/ART-LICENSE.md"})
         QVERIFY2(root.exists(QLatin1String(file)), file);
-    QVERIFY(!QDir(root.filePath(QStringLiteral("share/kelvary/help"))).entryList(QDir::Files).isEmpty());
+    QVERIFY(!QDir(root.filePath(QStringLiteral("share/games/kelvary/help"))).entryList(QDir::Files).isEmpty());
+    // Every bundled photo fills the photo box exactly, and there are enough to choose from.
+    const QDir photos(root.filePath(QStringLiteral("share/games/kelvary/Photo")));
+    QVERIFY(photos.entryList(QDir::Files).size() >= 16);
+    for (const QString& photo : photos.entryList(QDir::Files))
+        QVERIFY2(QImage(photos.filePath(photo)).size() == QSize(110, 140), qPrintable(photo));
     const QSettings entry(root.filePath(QStringLiteral("share/applications/kelvary.desktop")), QSettings::IniFormat);
     QCOMPARE(entry.value(QStringLiteral("Desktop Entry/Exec")).toString(), QStringLiteral("kelvary"));
     QCOMPARE(entry.value(QStringLiteral("Desktop Entry/Icon")).toString(), QStringLiteral("kelvary"));
@@ -127,13 +164,16 @@ void InstallTest::cmakeInstallGivesATreeTheGameStartsFrom() {
     game.start(root.filePath(QStringLiteral("bin/kelvary")), {});
     QVERIFY(game.waitForStarted());
     const QString userFolder = dataHome.filePath(QStringLiteral("kelvary"));
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(userFolder + QStringLiteral("/Photo")), 20000);
+    // The record of the copied fields and photos is written once they are all there.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(userFolder + QLatin1Char('/') + QLatin1String(kCopiedRecord)), 20000);
     QVERIFY(game.state() == QProcess::Running);
     game.kill();
     game.waitForFinished();
-    QCOMPARE(contentOf(userFolder + QStringLiteral("/Help.htm")), contentOf(root.filePath(QStringLiteral("share/kelvary/Help.htm"))));
-    const QStringList installedFields = QDir(root.filePath(QStringLiteral("share/kelvary/Pole"))).entryList(QDir::Files);
-    QCOMPARE(QDir(userFolder + QStringLiteral("/Pole")).entryList(QDir::Files), installedFields);
+    QCOMPARE(contentOf(userFolder + QStringLiteral("/Help.htm")),
+             contentOf(root.filePath(QStringLiteral("share/games/kelvary/Help.htm"))));
+    for (const char* folder : {"Pole", "Photo"})
+        QCOMPARE(QDir(userFolder + QLatin1Char('/') + QLatin1String(folder)).entryList(QDir::Files),
+                 QDir(root.filePath(QStringLiteral("share/games/kelvary/") + QLatin1String(folder))).entryList(QDir::Files));
 }
 
 QTEST_MAIN(InstallTest)

@@ -51,13 +51,12 @@ frmOprog::frmOprog(QWidget* parent) : QDialog(parent) {
     lblData2 = textLabel(this, QStringLiteral("4 августа 2015 год"), dateColumn, 150);
     Line2 = groove(this, 180);
     lblSait = textLabel(this, QStringLiteral("Сайт:"), 16, 192);
-    Label1 = textLabel(this, QStringLiteral("<a href=\"%1\">kelvary.example.org</a>").arg(QLatin1String(kSiteAddress)),
-                       16 + lblSait->width() + 6, 192);
+    Label1 = textLabel(this, QStringLiteral("<a href=\"Help.htm\">справка Kelvary</a>"), 16 + lblSait->width() + 6, 192);
     Label1->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     Label1->setOpenExternalLinks(false);
-    Label1->setToolTip(QLatin1String(kSiteAddress));
     lblAvtor = textLabel(this, QStringLiteral("Автор: команда Kelvary"), 16, 216);
-    lblPochta = textLabel(this, QStringLiteral("Почта: team@kelvary.example.org"), 16, 240);
+    lblLicenziya = textLabel(this, QStringLiteral("Лицензия: GNU GPL 3 или новее"), 16, 240);
+    lblKartinki = textLabel(this, QStringLiteral("Картинки: по Twemoji, CC-BY 4.0"), 16, 264);
     OK = new QPushButton(QStringLiteral("OK"), this);
     OK->setGeometry(336, 248, 88, 30);
     OK->setDefault(true);
@@ -74,7 +73,7 @@ void frmOprog::Form_Load() {
 
 void frmOprog::Label1_Click() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    SaveFileUrl(QLatin1String(kSiteAddress));
+    SaveFileUrl(helpPageAddress());
     QGuiApplication::restoreOverrideCursor();
 }
 

@@ -6,7 +6,7 @@ class QFrame;
 class QPushButton;
 class PictureBox;
 
-// The about window: version, dates, the project's site and its authors.
+// The about window: version, dates, a link to the help page, the authors and the licences.
 class frmOprog : public QDialog {
     Q_OBJECT
 public:
@@ -24,10 +24,10 @@ public:
     QLabel* lblData;
     QLabel* lblData2;
     QLabel* lblSait;
-    QLabel* Label1;  // the site's address, a link
+    QLabel* Label1;  // a link to the help page
     QLabel* lblAvtor;
-    QLabel* lblPochta;
+    QLabel* lblLicenziya;
+    QLabel* lblKartinki;  // the artwork's credit
     QPushButton* OK;
 };
 
-constexpr const char* kSiteAddress = "https://kelvary.example.org";

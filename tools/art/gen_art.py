@@ -522,14 +522,15 @@ def garden_scene():
 
 
 def make_icons():
-    body = garden_scene()
-    raw = render("icon", 256, 256, body, scales=(1,))
-    finish(raw[1], os.path.join(OUT, "icon.png"), opaque=False)
-    check_size(os.path.join(OUT, "icon.png"), 256, 256)
-    body64 = '<g transform="scale(0.25)">%s</g>' % garden_scene()
-    raw = render("icon64", 64, 64, body64, scales=(1,))
-    finish(raw[1], os.path.join(OUT, "icon-64.png"), opaque=False)
-    check_size(os.path.join(OUT, "icon-64.png"), 64, 64)
+    """The desktop icon: icon.png at 256, icon-N.png at the smaller theme sizes, and icon.svg."""
+    for size in (256, 128, 64, 48, 32, 16):
+        name = "icon" if size == 256 else "icon-%d" % size
+        body = '<g transform="scale(%g)">%s</g>' % (size / 256, garden_scene())
+        raw = render(name, size, size, body, scales=(1,))
+        finish(raw[1], os.path.join(OUT, name + ".png"), opaque=False)
+        check_size(os.path.join(OUT, name + ".png"), size, size)
+    with open(os.path.join(OUT, "icon.svg"), "w", encoding="utf-8") as f:
+        f.write(svg_doc(256, 256, garden_scene()) + "\n")
 
 
 def make_oprog():

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Regenerates every PNG in data/art/ (1x and @2x sheets, icons).
+# Regenerates every PNG in data/art/ (1x and @2x sheets, icons) and the
+# players' photos that come with the game in data/Photo/.
 #
 # Needs: npm, python3, rsvg-convert (librsvg2-bin), ImageMagick (convert,
 # identify), fonts-liberation.  The Twemoji SVG set (@twemoji/svg 15.0.0,
 # CC-BY 4.0) is fetched with npm into a temporary folder and removed again;
-# nothing of it is kept except the rendered PNGs.
+# nothing of it is kept except the rendered PNGs and the desktop icon icon.svg,
+# which carries the Twemoji drawings it is made of.
 #
 # Set TWEMOJI_SVG_DIR to an unpacked copy of the package's SVG folder to skip
 # the download.
@@ -13,6 +15,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 out="$root/data/art"
+photos="$root/data/Photo"
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -35,3 +38,5 @@ fi
 python3 "$here/gen_art.py" "$svgdir" "$out"
 echo "make_art.sh: wrote $(ls "$out"/*.png | wc -l) PNG files to $out"
 python3 "$here/check_art.py" "$out"
+python3 "$here/gen_photos.py" "$svgdir" "$photos"
+echo "make_art.sh: wrote $(ls "$photos"/*.png | wc -l) photos to $photos"

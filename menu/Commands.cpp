@@ -1,5 +1,7 @@
 #include "menu/Commands.h"
 
+#include <array>
+
 #include "core/FieldDisplay.h"
 #include "core/GameState.h"
 #include "editor/SaveField.h"
@@ -8,31 +10,46 @@
 #include "ui/Forma.h"
 #include "ui/Windows.h"
 
+namespace {
+// Saving means the game in play or the field being sown; before and after either, nothing.
+void save(bool saveAs) {
+    if (G.GameMode == Mode::Playing)
+        SaveGame(saveAs);
+    else if (G.GameMode == Mode::Sowing)
+        SaveFile(saveAs);
+}
+
+void sowNewField() {
+    G.GameMode = Mode::Sowing;
+    NewPole();
+}
+
+void listPlayers() {
+    P.CurrentPlayer = 0;
+    openFrmIgroki();
+}
+
+constexpr std::array<MenuEntry, 11> kEntries{{
+    {"Новая игра", openFrmStart},
+    {"Продолжить игру", OpenGame},
+    {"Сохранить", [] { save(false); }},
+    {"Сохранить как...", [] { save(true); }},
+    {"Засеять новое поле", sowNewField},
+    {"Продолжить посев", ContinueSowing},
+    {"Список игроков", listPlayers},
+    {"Доска почёта", openFrmDoska},
+    {"Справка", openFrmHelp},
+    {"О программе", openFrmOprog},
+    {"Выход", [] { forma().close(); }},
+}};
+}  // namespace
+
+std::span<const MenuEntry> menuEntries() { return kEntries; }
+
 void runCommand(const QString& caption) {
-    if (caption == QStringLiteral("Новая игра")) {
-        openFrmStart();
-    } else if (caption == QStringLiteral("Продолжить игру")) {
-        OpenGame();
-    } else if (caption == QStringLiteral("Сохранить") || caption == QStringLiteral("Сохранить как...")) {
-        if (G.GameMode == Mode::Playing)
-            SaveGame(caption != QStringLiteral("Сохранить"));
-        else if (G.GameMode == Mode::Sowing)
-            SaveFile(caption != QStringLiteral("Сохранить"));
-    } else if (caption == QStringLiteral("Засеять новое поле")) {
-        G.GameMode = Mode::Sowing;
-        NewPole();
-    } else if (caption == QStringLiteral("Продолжить посев")) {
-        ContinueSowing();
-    } else if (caption == QStringLiteral("Список игроков")) {
-        P.CurrentPlayer = 0;
-        openFrmIgroki();
-    } else if (caption == QStringLiteral("Доска почёта")) {
-        openFrmDoska();
-    } else if (caption == QStringLiteral("Справка")) {
-        openFrmHelp();
-    } else if (caption == QStringLiteral("О программе")) {
-        openFrmOprog();
-    } else if (caption == QStringLiteral("Выход")) {
-        forma().close();
-    }
+    for (const MenuEntry& entry : kEntries)
+        if (caption == QString::fromUtf8(entry.caption)) {
+            entry.command();
+            return;
+        }
 }

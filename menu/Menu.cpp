@@ -53,10 +53,8 @@ void AddMenuItem(const QString& caption) {
 void BuildMenu() {
     MenuItems.clear();
     MenuHotIndex = 0;
-    for (const char* caption : {"Новая игра", "Продолжить игру", "Сохранить", "Сохранить как...",
-                                "Засеять новое поле", "Продолжить посев", "Список игроков", "Доска почёта",
-                                "Справка", "О программе", "Выход"})
-        AddMenuItem(QString::fromUtf8(caption));
+    for (const MenuEntry& entry : menuEntries())
+        AddMenuItem(QString::fromUtf8(entry.caption));
     Surface& menu = forma().picMenu;
     const int w = menu.width() - 1;
     const int h = menu.height() - 1;

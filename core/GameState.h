@@ -6,6 +6,7 @@
 
 #include "core/FieldGrid.h"
 #include "core/FieldRecords.h"
+#include "core/Rules.h"
 #include "play/Route.h"
 
 // What the main window is doing. The numbers are the game's own and never change.
@@ -52,7 +53,7 @@ struct GameState {
     int32_t Harvest = 0;
 
     // The battery.
-    int32_t BatteryCharge = 5;
+    int32_t BatteryCharge = kBatteryCapacity;
     int32_t LampBlinks = 0;
     // 1 when a blinking ended during a run: the run's end decides whether the battery ends the game.
     int32_t BatteryCheckDue = 0;

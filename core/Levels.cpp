@@ -4,6 +4,7 @@
 #include "core/FieldDisplay.h"
 #include "core/FieldFile.h"
 #include "core/GameState.h"
+#include "core/Rules.h"
 #include "menu/GameEnd.h"
 #include "ui/Forma.h"
 #include "ui/Messages.h"
@@ -24,7 +25,7 @@ void BeginGame(int entry, const QString& entryText) {
     G.GameMode = Mode::Playing;
     f.picKG.cls();
     f.picUroven.cls();
-    G.BatteryCharge = 5;
+    G.BatteryCharge = kBatteryCapacity;
     G.LevelNumber = 0;
     G.Harvest = 0;
     G.FirstFieldName = entryText;
@@ -67,7 +68,7 @@ void NewUroven(int n) {
         ++G.LevelNumber;
         drawLevelNumber();
         forma().picAkamulyator.cls();
-        G.BatteryCharge = 5;
+        G.BatteryCharge = kBatteryCapacity;
         G.PlayedFields.append(lower);
         G.LastFieldName = lower;
         return;

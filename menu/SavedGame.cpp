@@ -33,7 +33,7 @@ QString withExtension(const QString& name) {
 void showBatteryCharge() {
     Forma& f = forma();
     f.picAkamulyator.cls();
-    for (int unit = G.BatteryCharge; unit < kFullCharge; ++unit)
+    for (int unit = G.BatteryCharge; unit < kBatteryCapacity; ++unit)
         DrawLamp(unit, true);
 }
 

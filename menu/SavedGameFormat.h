@@ -9,18 +9,18 @@
 
 #include "core/CharTable.h"
 #include "core/FieldRecords.h"
+#include "core/Rules.h"
 
 // The bytes of a saved game "*.tgm". Everything but the seed and the count of played fields is
 // scrambled with the field files' substitution, under a fresh seed for every file. Depends on
 // QtCore only, so a fuzzer can feed the reader whatever it likes.
 
-constexpr int32_t kFullCharge = 5;  // battery units of a full battery
 
 // What a saved game holds: nothing of a pick or a run under way, not the shuffle switch.
 struct SavedGame {
     int32_t LevelNumber = 0;
     int32_t Harvest = 0;
-    int32_t BatteryCharge = 5;
+    int32_t BatteryCharge = kBatteryCapacity;
     QString FirstFieldName;
     QStringList PlayedFields;
     std::vector<CellRecord> Cells;  // every occupied cell, row-major

@@ -12,9 +12,9 @@ struct PathPoint {
     bool operator==(const PathPoint&) const = default;
 };
 
-// Two points per cell stepped; the longest route (15 + 9 + 15 steps and one beyond the target)
-// fills points 0..79 exactly.
-constexpr int kRobotPathSize = 80;
+// Two points per cell stepped; the longest route (across, down and back across the field, and one
+// step beyond the target) fills the path exactly.
+constexpr int kRobotPathSize = 2 * ((kCols - 1) + (kRows - 1) + (kCols - 1) + 1);
 
 // The robot's route from one picked cell to the other, as the list of pixel points the robot image
 // passes (top-left corners in the field picture), points 0..PathLength; empty when no route exists.

@@ -20,7 +20,7 @@ struct PickGuard {
 // A wrong pick costs a battery unit; the lamp of that unit blinks.
 void wrongPick() {
     PlayAvariya();
-    G.LampBlinks = 5;
+    G.LampBlinks = kLampBlinkTicks;
     G.BatteryCharge -= 1;
     forma().TimerAkamulyator.setEnabled(true);
 }

@@ -89,7 +89,7 @@ void EndToEndTest::playsTheStartFieldToItsEnd() {
     QTRY_COMPARE_WITH_TIMEOUT(G.GameMode, Mode::Over, 5000);
     QCOMPARE(game.messageTexts().first(), QStringLiteral("Поздравляю! Весь урожай собран!"));
     QVERIFY(!game.unexpectedQuestion);
-    QCOMPARE(G.BatteryCharge, 5);
+    QCOMPARE(G.BatteryCharge, kBatteryCapacity);
 }
 
 void EndToEndTest::aFreshInstallPutsItsFirstRecordOnTheBoard() {

@@ -106,7 +106,7 @@ void LevelsTest::theSecondOfThreeFilesGoesOnWithTheThird() {
     harvestTheField();
     QCOMPARE(fieldShown(names), QStringLiteral("c.tvk"));
     QVERIFY(levelPanelShows(2));
-    QCOMPARE(G.BatteryCharge, 5);  // every level refills the battery; the harvest carries over
+    QCOMPARE(G.BatteryCharge, kBatteryCapacity);  // every level refills the battery; the harvest carries over
     QCOMPARE(G.Harvest, 1);
     QCOMPARE(G.PlayedFields, (QStringList{"b.tvk", "c.tvk"}));
     game.answerNext(MsgAnswer::No);  // the harvest would go onto the empty honour board

@@ -41,16 +41,6 @@ void blinkOut() {
         TimerAkamulyatorLampa();
 }
 
-bool lampSpent(int unit) {
-    Forma& f = forma();
-    return showsSheet(f.picAkamulyator, lampX(unit), kLampTop, f.picAkamulyator2, 20, 0, 20, 20);
-}
-
-bool lampLit(int unit) {
-    Forma& f = forma();
-    return showsSheet(f.picAkamulyator, lampX(unit), kLampTop, f.picAkamulyator2, 0, 0, 20, 20);
-}
-
 bool digitAt(const Surface& panel, int x, int digit) {
     return showsSheet(panel, x, 28, forma().picKG2, 18 * digit, 0, 18, 29);
 }
@@ -97,7 +87,7 @@ void PlayTest::firstPickIsFlaggedAndCanBeTakenBack() {
     pickAt(2, 3);
     QCOMPARE(G.PickCol, -1);
     QVERIFY(cellShows(2, 3, 9));
-    QCOMPARE(G.BatteryCharge, 5);
+    QCOMPARE(G.BatteryCharge, kBatteryCapacity);
     // The right button or Delete drops a first pick too, at no cost.
     pickAt(7, 3);
     QTest::keyClick(&game.box("picPole"), Qt::Key_Delete);
@@ -125,7 +115,7 @@ void PlayTest::emptyCellsAndFencesKeepTheFirstPick() {
     QCOMPARE(game.messages[0].icon, MsgIcon::Information);
     QCOMPARE(G.PickCol, 0);
     QVERIFY(flagged(0, 0, 4));
-    QCOMPARE(G.BatteryCharge, 5);
+    QCOMPARE(G.BatteryCharge, kBatteryCapacity);
 }
 
 void PlayTest::differentKindsCostABatteryUnit() {
@@ -140,14 +130,14 @@ void PlayTest::differentKindsCostABatteryUnit() {
     QCOMPARE(G.PickCol, -1);
     QVERIFY(cellShows(1, 1, 4));
     QVERIFY(cellShows(2, 1, 5));
-    QCOMPARE(G.BatteryCharge, 4);
-    QCOMPARE(G.LampBlinks, 5);
+    QCOMPARE(G.BatteryCharge, kBatteryCapacity - 1);
+    QCOMPARE(G.LampBlinks, kLampBlinkTicks);
     QVERIFY(f.TimerAkamulyator.isEnabled());
     QCOMPARE(G.Busy, FieldLock::Free);  // the player may go on picking while the lamp blinks
     blinkOut();
     QVERIFY(!f.picOchki.isVisible());
-    QVERIFY(lampSpent(4));
-    QVERIFY(lampLit(3));
+    QVERIFY(lampSpent(kBatteryCapacity - 1));
+    QVERIFY(lampLit(kBatteryCapacity - 2));
 }
 
 void PlayTest::aPairWithoutARouteCostsAUnitAndLeavesBothPictures() {
@@ -164,7 +154,7 @@ void PlayTest::aPairWithoutARouteCostsAUnitAndLeavesBothPictures() {
     QVERIFY(forma().picKirpich.isVisible());
     QVERIFY(cellShows(0, 2, 6));
     QVERIFY(cellShows(0, 6, 6));
-    QCOMPARE(G.BatteryCharge, 4);
+    QCOMPARE(G.BatteryCharge, kBatteryCapacity - 1);
     QCOMPARE(G.PickCol, -1);
     QVERIFY(!forma().TimerRobot.isEnabled());
     QCOMPARE(G.RobotPath.size(), size_t(1));
@@ -235,7 +225,7 @@ void PlayTest::fiveWrongPicksEmptyTheBatteryAndEndTheGame() {
     GameFixture game;
     startGame(game);
     layOutForPlay({{0, 0, 2}, {1, 0, 3}, {5, 5, 2}, {6, 5, 3}});
-    for (int unit = 4; unit >= 0; --unit) {
+    for (int unit = kBatteryCapacity - 1; unit >= 0; --unit) {
         pickAt(0, 0);
         pickAt(1, 0);
         QVERIFY(game.messages.empty());
@@ -260,7 +250,7 @@ void PlayTest::aSixthWrongPickDuringTheLastBlinkingEndsTheGameOnce() {
     pickAt(0, 0);
     pickAt(1, 0);
     QCOMPARE(G.BatteryCharge, -1);
-    QCOMPARE(G.LampBlinks, 5);
+    QCOMPARE(G.LampBlinks, kLampBlinkTicks);
     blinkOut();  // the lamp of unit -1 lies outside the panel
     QCOMPARE(game.messageTexts(), QStringList{QStringLiteral("Игра окончена!\nУ робота сел аккамулятор.")});
     QCOMPARE(G.GameMode, Mode::Over);
@@ -277,10 +267,10 @@ void PlayTest::aWrongPickDuringTheBlinkingMovesToTheNextLamp() {
     TimerAkamulyatorLampa();  // lamp 4 lit again
     pickAt(0, 0);
     pickAt(1, 0);
-    QCOMPARE(G.BatteryCharge, 3);
+    QCOMPARE(G.BatteryCharge, kBatteryCapacity - 2);
     blinkOut();
-    QVERIFY(lampLit(4));  // keeps the state of its last tick
-    QVERIFY(lampSpent(3));
+    QVERIFY(lampLit(kBatteryCapacity - 1));  // keeps the state of its last tick
+    QVERIFY(lampSpent(kBatteryCapacity - 2));
     QVERIFY(!forma().TimerAkamulyator.isEnabled());
     QVERIFY(game.messages.empty());
 }
@@ -431,7 +421,7 @@ void PlayTest::pressesAndKeysFollowTheRulesOfTheField() {
     KursorKvadrat(4, 4);
     QTest::keyClick(&field, Qt::Key_Return, Qt::ShiftModifier);
     QCOMPARE(G.PickCol, -1);  // the first pick (0, 0) and (4, 4) differ: a wrong pick
-    QCOMPARE(G.BatteryCharge, 4);
+    QCOMPARE(G.BatteryCharge, kBatteryCapacity - 1);
     QTest::keyClick(&field, Qt::Key_F4, Qt::ControlModifier | Qt::AltModifier);
     QVERIFY(game.window().isVisible());
     // F10 and Alt+F4 do nothing while the field is busy.
@@ -481,7 +471,7 @@ void PlayTest::fieldInputArrivingDuringAPickIsDropped() {
     QCoreApplication::postEvent(&field, new QKeyEvent(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier));
     pickAt(7, 3);
     QVERIFY(forma().TimerRobot.isEnabled());
-    QCOMPARE(G.BatteryCharge, 5);
+    QCOMPARE(G.BatteryCharge, kBatteryCapacity);
     QCOMPARE(G.PickCol, 2);
     runRobot();
     QCOMPARE(G.Harvest, 1);
@@ -514,7 +504,7 @@ void PlayTest::startFieldIsShuffledAndItsLastPairEndsTheGame() {
     QCOMPARE(G.LevelNumber, 1);
     QCOMPARE(G.PictureCount, 32);
     QCOMPARE(G.ShuffleKinds, 1);
-    QCOMPARE(G.BatteryCharge, 5);
+    QCOMPARE(G.BatteryCharge, kBatteryCapacity);
     QMap<int, int> kinds;
     for (int row = 0; row < kRows; ++row)
         for (int col = 0; col < kCols; ++col)

@@ -13,6 +13,7 @@
 #include "menu/Menu.h"
 #include "menu/SavedGame.h"
 #include "menu/SavedGameFormat.h"
+#include "play/Battery.h"
 #include "support/Dialogs.h"
 #include "support/GameFixture.h"
 #include "support/Pixels.h"
@@ -61,16 +62,6 @@ bool panelShows(const Surface& panel, int onesX, int n) {
     }
     const int left = onesX - 24 * int(digits.size());
     return showsSheet(panel, left, 28, panel, left, 28, 18, 29);
-}
-
-bool lampSpent(int unit) {
-    const Forma& f = forma();
-    return showsSheet(f.picAkamulyator, 25 * unit + 12, 31, f.picAkamulyator2, 20, 0, 20, 20);
-}
-
-bool lampLit(int unit) {
-    const Forma& f = forma();
-    return showsSheet(f.picAkamulyator, 25 * unit + 12, 31, f.picAkamulyator, 25 * unit + 12, 31, 20, 20);
 }
 
 // A saved game written by hand, line by line before scrambling, so a test can damage any part.
@@ -259,8 +250,11 @@ void SavedGameTest::aLoadShowsLevelHarvestAndBattery() {
     RunMenuItem(QStringLiteral("Продолжить игру"));
     QVERIFY(panelShows(f.picKG, 119, 0));
     QVERIFY(panelShows(f.picUroven, 75, 3));
-    for (int unit = 0; unit < 5; ++unit)
-        QVERIFY(lampLit(unit));
+    // A full battery: the picture has a lit lamp for every unit, and none beyond.
+    for (int unit = 0; unit < kBatteryCapacity; ++unit)
+        QVERIFY2(lampLit(unit), qPrintable(QStringLiteral("the battery picture lacks lamp %1").arg(unit)));
+    if (lampX(kBatteryCapacity) + 20 <= f.picAkamulyator.width())
+        QVERIFY2(!lampLit(kBatteryCapacity), "the battery picture has more lamps than the battery has units");
     QVERIFY(f.picUroven.isVisible() && f.picKG.isVisible() && f.picAkamulyator.isVisible());
 
     dialogs.answerFile(game.folder() + "low.tgm");
@@ -268,7 +262,8 @@ void SavedGameTest::aLoadShowsLevelHarvestAndBattery() {
     QVERIFY(panelShows(f.picKG, 119, 86));
     QVERIFY(panelShows(f.picUroven, 75, 1234));
     QVERIFY(lampLit(0) && lampLit(1));
-    QVERIFY(lampSpent(2) && lampSpent(3) && lampSpent(4));
+    for (int unit = 2; unit < kBatteryCapacity; ++unit)
+        QVERIFY(lampSpent(unit));
     QVERIFY(game.messages.empty());
 }
 

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "core/MainFrame.h"
+#include "core/Rules.h"
 #include "editor/History.h"
 #include "editor/Sowing.h"
 #include "menu/GameEnd.h"
@@ -221,5 +222,5 @@ void frmForma::buildMenu() {
 void frmForma::buildTimers() {
     controls_.TimerRobot = Timer(new GameTimer(this, 100, TimerDvigenieRobota));
     controls_.tmrTrakrtor = Timer(new GameTimer(this, 50, Traktor));
-    controls_.TimerAkamulyator = Timer(new GameTimer(this, 200, TimerAkamulyatorLampa));
+    controls_.TimerAkamulyator = Timer(new GameTimer(this, kLampTickMs, TimerAkamulyatorLampa));
 }

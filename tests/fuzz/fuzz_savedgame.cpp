@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!game)
         return 0;
     requireInsideGrid(game->Cells);
-    if (game->BatteryCharge < 0 || game->BatteryCharge > kFullCharge)
+    if (game->BatteryCharge < 0 || game->BatteryCharge > kBatteryCapacity)
         std::abort();
     // Names pass through Windows-1251 text, which may settle a byte the code page lacks on the
     // first pass; from then on a game must survive writing and reading exactly.

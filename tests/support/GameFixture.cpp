@@ -88,6 +88,6 @@ void layOutForPlay(std::initializer_list<std::array<int, 3>> cells) {
     G.GameMode = Mode::Playing;
     G.NoTractor = 1;
     G.ShuffleKinds = 0;
-    G.BatteryCharge = 5;
+    G.BatteryCharge = kBatteryCapacity;
     ShowPole(records, kForPlay);
 }

@@ -4,6 +4,7 @@
 #include <QtMath>
 
 #include "core/Geometry.h"
+#include "play/Battery.h"
 #include "ui/Forma.h"
 #include "ui/PictureBox.h"
 
@@ -45,4 +46,14 @@ bool flagged(int col, int row, int sign) {
     Forma& f = forma();
     return showsSheet(f.picPole, cellX(col) + 18, cellY(row) + 22, f.picFlagy, kFlagSize * (sign - 1), 0, kFlagSize,
                       kFlagSize);
+}
+
+bool lampSpent(int unit) {
+    Forma& f = forma();
+    return showsSheet(f.picAkamulyator, lampX(unit), kLampTop, f.picAkamulyator2, 20, 0, 20, 20);
+}
+
+bool lampLit(int unit) {
+    Forma& f = forma();
+    return showsSheet(f.picAkamulyator, lampX(unit), kLampTop, f.picAkamulyator2, 0, 0, 20, 20);
 }

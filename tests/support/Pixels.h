@@ -10,5 +10,8 @@ bool filledWith(const Surface& surface, int x, int y, int w, int h, Rgb colour);
 // The picture of a cell as drawn shows picture `sign` of the strip.
 bool cellShows(int col, int row, int sign);
 bool cellIsEmpty(int col, int row);
+// The battery lamp of a unit shows spent, or lit, as the lamp sheet draws them.
+bool lampSpent(int unit);
+bool lampLit(int unit);
 // The cell's picture carries the flag of `sign` over its lower-right quarter.
 bool flagged(int col, int row, int sign);

@@ -1,5 +1,6 @@
 // A field designer trusts the solver's word: it agrees with a plain exhaustive search, every order
 // it gives really empties the field in the game, and the tool's exit status says which case it is.
+// The rating plays the random orders a plain player plays on the game's list of joinable pairs.
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include "tools/pole/Occupancy.h"
 #include "tools/pole/PlainSearch.h"
 #include "tools/pole/PositionMemory.h"
+#include "tools/pole/Rating.h"
 #include "tools/pole/Solver.h"
 
 namespace {
@@ -107,6 +109,24 @@ FieldGrid randomBeds(Rnd& generator, int percent) {
     return grid;
 }
 
+// The plain random player: asks the game for every joinable pair and takes one, order after order.
+// How many orders stopped after each number of pairs.
+std::vector<int> plainOrdersEndedAfter(const FieldGrid& field, int orders, int32_t seed) {
+    Rnd generator;
+    generator.restart(seed);
+    std::vector<int> endedAfter(picturesOf(field).size() / 2 + 1, 0);
+    for (int order = 0; order < orders; ++order) {
+        FieldGrid grid = field;
+        int harvested = 0;
+        for (std::vector<BedPair> pairs; !(pairs = joinablePairs(grid)).empty(); ++harvested) {
+            const BedPair& taken = pairs[size_t(generator.below(int32_t(pairs.size())))];
+            grid(taken.fromCol, taken.fromRow) = grid(taken.toCol, taken.toRow) = kEmpty;
+        }
+        ++endedAfter[size_t(harvested)];
+    }
+    return endedAfter;
+}
+
 struct ToolRun {
     int status;
     QString out;
@@ -138,6 +158,7 @@ private slots:
     void everyOrderItGivesEmptiesTheFieldInTheGame();
     void theToolSaysHarvestableNotHarvestableOrUnreadable();
     void theToolsOrderReplaysToAnEmptyField();
+    void theRatingPlaysTheOrdersAPlainRandomPlayerPlays();
 };
 
 void SolverTest::itsRouteQuestionsGetTheGamesAnswers() {
@@ -300,6 +321,42 @@ void SolverTest::theToolsOrderReplaysToAnEmptyField() {
         order.push_back({n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt()});
     }
     QVERIFY(emptiesTheField(field, order));
+}
+
+void SolverTest::theRatingPlaysTheOrdersAPlainRandomPlayerPlays() {
+    constexpr int kOrders = 50;
+    int mixed = 0;
+    FieldGrid mixedField;
+    for (int32_t seed = 1; seed <= 80; ++seed) {
+        const FieldGrid field = smallField(seed, seed % 3 == 0 ? kWalledCorner : kOpenCorner);
+        const Rating rating = rateField(field, kOrders, seed);
+        QCOMPARE(rating.endedAfter, plainOrdersEndedAfter(field, kOrders, seed));
+        if (rating.share() > 0 && rating.share() < 1) {
+            ++mixed;
+            mixedField = field;
+        }
+    }
+    // Orders that empty the field and orders that stick both came up, or the agreement proves little.
+    QVERIFY2(mixed > 10, qPrintable(QString::number(mixed)));
+
+    // The tool tells the share last, and above it the mean harvest of the orders that stuck.
+    QTemporaryDir dir;
+    const ToolRun run = runTool({"rate", writeField(dir, "mixed.tvk", recordsOf(mixedField)), "--orders", "200",
+                                 "--seed", "7"});
+    QCOMPARE(run.status, 0);
+    const std::vector<int> plain = plainOrdersEndedAfter(mixedField, 200, 7);
+    int stuck = 0;
+    long harvested = 0;
+    for (size_t k = 0; k + 1 < plain.size(); ++k) {
+        stuck += plain[k];
+        harvested += long(k) * plain[k];
+    }
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.last(), QString::number(1.0 - stuck / 200.0, 'f', 3));
+    const QString mean = QStringLiteral("mean pairs harvested before a dead end: %1 (%2 orders met one)")
+                             .arg(QString::number(double(harvested) / stuck, 'f', 1)).arg(stuck);
+    QVERIFY2(lines.contains(mean), qPrintable(run.out));
+    QCOMPARE(runTool({"rate", dir.filePath("mixed.tvk"), "--orders", "0"}).status, 64);
 }
 
 QTEST_GUILESS_MAIN(SolverTest)

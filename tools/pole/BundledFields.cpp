@@ -16,11 +16,18 @@ void shuffled(std::vector<T>& items, Rnd& generator) {
         std::swap(items[i - 1], items[size_t(generator.below(int32_t(i)))]);
 }
 
-// The crop kind of each pair: a random choice of design.kinds codes, dealt out in turn.
-std::vector<int32_t> pairKinds(const FieldDesign& design, int pairs, Rnd& generator) {
+// Every crop code once, in a random order: the first design.kinds are sown at random, the next
+// go to the hand-placed letters A, B, ... in turn.
+std::vector<int32_t> shuffledCodes(Rnd& generator) {
     std::vector<int32_t> codes(kLastCrop - kFirstCrop + 1);
     std::iota(codes.begin(), codes.end(), kFirstCrop);
     shuffled(codes, generator);
+    return codes;
+}
+
+// The crop kind of each randomly sown pair: the design's kinds dealt out in turn.
+std::vector<int32_t> pairKinds(const FieldDesign& design, const std::vector<int32_t>& codes, int pairs,
+                               Rnd& generator) {
     std::vector<int32_t> kinds;
     for (int pair = 0; pair < pairs; ++pair)
         kinds.push_back(codes[size_t(pair % design.kinds)]);
@@ -28,18 +35,29 @@ std::vector<int32_t> pairKinds(const FieldDesign& design, int pairs, Rnd& genera
     return kinds;
 }
 
+// What a drawn bed holds before any random sowing: a fence, a hand-placed crop or nothing.
+int32_t drawnSign(const FieldDesign& design, const std::vector<int32_t>& codes, char bed) {
+    if (bed == '#')
+        return kFence;
+    if (bed >= 'A' && bed <= 'Z')
+        return codes[size_t(design.kinds + (bed - 'A'))];
+    return kEmpty;
+}
+
 // The pairs' crops dropped on the beds at random.
 std::vector<CellRecord> randomSowing(const FieldDesign& design, Rnd& generator) {
+    const std::vector<int32_t> codes = shuffledCodes(generator);
     std::vector<CellRecord> records;
     std::vector<int32_t> crops;
+    int beds = 0;
     for (int row = 0; row < kRows; ++row)
         for (int col = 0; col < kCols; ++col) {
             const char bed = design.beds[size_t(row)][col];
+            beds += bed == 'o';
             if (bed != '.')
-                records.push_back({col, row, bed == '#' ? kFence : kEmpty});
+                records.push_back({col, row, drawnSign(design, codes, bed)});
         }
-    const auto beds = std::count_if(records.begin(), records.end(), [](const CellRecord& r) { return r.Sign == kEmpty; });
-    for (int32_t kind : pairKinds(design, int(beds) / 2, generator))
+    for (int32_t kind : pairKinds(design, codes, beds / 2, generator))
         crops.insert(crops.end(), 2, kind);
     shuffled(crops, generator);
     for (CellRecord& record : records)
@@ -54,17 +72,17 @@ std::vector<CellRecord> randomSowing(const FieldDesign& design, Rnd& generator) 
 // reverse order, every pair still finds its route, so the shape decides the puzzle, not luck.
 // Nothing when the beds left over cannot be paired that way.
 std::optional<std::vector<CellRecord>> backwardSowing(const FieldDesign& design, Rnd& generator) {
+    const std::vector<int32_t> codes = shuffledCodes(generator);
     FieldGrid grid;
     std::vector<Picture> beds;
     for (int row = 0; row < kRows; ++row)
         for (int col = 0; col < kCols; ++col) {
             const char bed = design.beds[size_t(row)][col];
-            if (bed == '#')
-                grid(col, row) = kFence;
-            else if (bed == 'o')
+            grid(col, row) = drawnSign(design, codes, bed);
+            if (bed == 'o')
                 beds.push_back({col, row, kEmpty});
         }
-    for (int32_t kind : pairKinds(design, int(beds.size() / 2), generator)) {
+    for (int32_t kind : pairKinds(design, codes, int(beds.size() / 2), generator)) {
         shuffled(beds, generator);
         // The bed with the fewest partners goes first, before the field closes in on it.
         std::vector<size_t> fewest;

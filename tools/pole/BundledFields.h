@@ -14,10 +14,12 @@
 
 struct FieldDesign {
     const char* name;  // the file name; sorted ignoring case, the list gives the order of levels
-    int kinds;         // how many crop kinds are sown, each an even number of times
+    int kinds;         // how many crop kinds are sown at random, each an even number of times
     int shuffle;       // the file's shuffle flag
     int32_t seed;      // of the sowing and of the file's scrambling
-    std::array<const char*, kRows> beds;  // '#' a fence, 'o' a crop, '.' an empty bed
+    // '#' a fence, 'o' a crop sown at random, '.' an empty bed, 'A' to 'Z' a crop placed by hand:
+    // one letter, one kind
+    std::array<const char*, kRows> beds;
 };
 const std::vector<FieldDesign>& bundledDesigns();
 

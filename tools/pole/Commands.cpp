@@ -10,6 +10,9 @@ const char* const kUsage =
     "  check FILE [--seconds S]        0 harvestable, 1 not, 2 undecided within S seconds (10),\n"
     "                                  3 not a field file the game can lay out\n"
     "  solve FILE [--seconds S]        a harvest order, one pair a line: column row column row\n"
+    "  rate FILE [--orders N] [--seed S]\n"
+    "                                  N random harvest orders (1000); the last line is the share\n"
+    "                                  that emptied the field\n"
     "  render FILE OUT.png             the field as the player sees it\n"
     "  make FOLDER                     writes the bundled fields, each proven harvestable\n";
 }  // namespace
@@ -23,6 +26,8 @@ int runPole(const QStringList& arguments, Console& console) {
         return checkCommand(rest, console);
     if (command == QLatin1String("solve"))
         return solveCommand(rest, console);
+    if (command == QLatin1String("rate"))
+        return rateCommand(rest, console);
     if (command == QLatin1String("render"))
         return renderCommand(rest, console);
     if (command == QLatin1String("make"))

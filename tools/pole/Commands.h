@@ -31,5 +31,6 @@ std::optional<FieldFile> fieldOrComplaint(const QString& path, Console& console)
 int showCommand(const QStringList& arguments, Console& console);
 int checkCommand(const QStringList& arguments, Console& console);
 int solveCommand(const QStringList& arguments, Console& console);
+int rateCommand(const QStringList& arguments, Console& console);
 int renderCommand(const QStringList& arguments, Console& console);
 int makeCommand(const QStringList& arguments, Console& console);

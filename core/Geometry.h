@@ -13,6 +13,12 @@ constexpr int kFieldHeight = kRows * kCellHeight;  // 400
 constexpr int kSignCount = 33;       // 1 fence + 32 crops
 constexpr int kFlagSize = 16;        // a flag covers the picture's lower-right quarter
 
+// The editor's palette: a strip of every picture, of which a window of 19 shows, scrolled a
+// picture at a time.
+constexpr int kPaletteWidth = kPictureWidth * kSignCount;                        // 1056
+constexpr int kPaletteWindow = 19 * kPictureWidth;                               // 608
+constexpr int kPaletteSteps = (kPaletteWidth - kPaletteWindow) / kPictureWidth;  // 14
+
 // Picture codes of a cell.
 constexpr int kEmpty = 0;
 constexpr int kFence = 1;

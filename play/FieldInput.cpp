@@ -3,6 +3,7 @@
 #include <Qt>
 
 #include "core/GameState.h"
+#include "core/Geometry.h"
 #include "editor/Sowing.h"
 #include "menu/Menu.h"
 #include "play/Battery.h"
@@ -145,7 +146,7 @@ void picPole_LostFocus() {
 void picZnaki_MouseUp(int, int, int x, int y) {
     Forma& f = forma();
     // Only points over the visible window of the strip, and never beyond its last picture.
-    const int windowRight = 608 - f.picZnaki.left();
+    const int windowRight = kPaletteWindow - f.picZnaki.left();
     if (x >= 0 && y >= 0 && y <= 399 && x <= windowRight && x < kPictureWidth * kSignCount)
         CHtoSeyat(x);
 }

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "core/Geometry.h"
 #include "core/MainFrame.h"
 #include "core/Rules.h"
 #include "editor/History.h"
@@ -21,6 +22,9 @@
 #include "ui/PictureBox.h"
 
 namespace {
+// The window, its frame and its artwork are drawn around a field of this size.
+static_assert(kFieldWidth == 576 && kFieldHeight == 400, "the main window's layout assumes the 16 x 10 field");
+
 frmForma* theWindow = nullptr;
 
 // The field's client area sits inside a sunken two-pixel border.
@@ -123,7 +127,7 @@ void frmForma::buildBanner() {
 void frmForma::buildField() {
     auto* frame = new SunkenFrame(this);
     frame->setGeometry(4, 146, 580, 404);
-    PictureBox* field = picture(frame, 2, 2, 576, 400, QString(), kButtonShadow);
+    PictureBox* field = picture(frame, 2, 2, kFieldWidth, kFieldHeight, QString(), kButtonShadow);
     field->setFocusPolicy(Qt::ClickFocus);
     field->setMouseTracking(true);
     field->events.mouseDown = picPole_MouseDown;
@@ -167,12 +171,12 @@ void frmForma::buildPalette() {
     frame->setPalette(white);
     frame->hide();
     controls_.selZnak = Control(frame);
-    PictureBox* strip = picture(frame, 0, 0, 1056, 36, QStringLiteral("znaki"));
+    PictureBox* strip = picture(frame, 0, 0, kPaletteWidth, kPictureHeight, QStringLiteral("znaki"));
     strip->events.mouseUp = picZnaki_MouseUp;
     controls_.picZnaki = Surface(strip);
     auto* scroll = new QScrollBar(Qt::Horizontal, frame);
-    scroll->setGeometry(0, 36, 608, 17);
-    scroll->setRange(0, 14);
+    scroll->setGeometry(0, kPictureHeight, kPaletteWindow, 17);
+    scroll->setRange(0, kPaletteSteps);
     scroll->setSingleStep(1);
     scroll->setPageStep(5);
     scroll->setFocusPolicy(Qt::NoFocus);

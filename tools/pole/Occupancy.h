@@ -8,6 +8,8 @@
 // The field's taken beds (crops and fences) as bits, row by row and column by column, so that the
 // solver can ask its millions of route questions in a few machine instructions each. It answers
 // exactly as the game's route search does; the tests hold the two side by side.
+static_assert(kCols <= 16 && kRows <= 16, "a line of beds must fit the 16 bits of its mask");
+
 class Occupancy {
 public:
     explicit Occupancy(const FieldGrid& grid);

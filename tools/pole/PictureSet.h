@@ -6,6 +6,8 @@
 
 #include "core/Geometry.h"
 
+static_assert(kCols == 16 && kRows == 10, "bed numbers col + 16 * row in three words assume the 16 x 10 field");
+
 // A set of beds by their numbers col + 16 * row, as three machine words: the solver's positions
 // and the questions it asks about them take a few instructions each.
 class PictureSet {

@@ -58,6 +58,19 @@ struct GameState {
     // 1 when a blinking ended during a run: the run's end decides whether the battery ends the game.
     int32_t BatteryCheckDue = 0;
 
+    // The in-window menu: its captions, the highlighted entry, the right end of the highlight bar,
+    // and what the menu button's press found.
+    QStringList MenuItems;
+    int32_t MenuHot = 0;
+    int32_t MenuBarRight = 0;
+    bool MenuWasShown = false;
+    bool MenuClosedByButton = false;  // a press on the menu button took the open menu's focus
+
+    // 1 while the field dialog opens a field to sow on, 0 while it saves the field being sown.
+    int32_t FieldDialogOpens = 0;
+    // A pick is being handled: events processed in its middle must not start another.
+    bool Picking = false;
+
     // The occupied cells the last field check found, in row-major order: what a field file stores.
     std::vector<CellRecord> SownCells;
 
@@ -65,3 +78,7 @@ struct GameState {
 };
 
 extern GameState G;
+
+// Every piece of the game's mutable state back to a fresh start: the game, the editor's history and
+// the players.
+void resetState();

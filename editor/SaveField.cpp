@@ -8,7 +8,6 @@
 #include "ui/Messages.h"
 #include "ui/Windows.h"
 
-int FieldDialogOpens = 0;
 
 void SaveFile(bool saveAs) {
     if (G.GameMode != Mode::Sowing || AnalizPolya() != 0)
@@ -17,12 +16,12 @@ void SaveFile(bool saveAs) {
         SavePole(G.FieldFileName);
         return;
     }
-    FieldDialogOpens = 0;
+    G.FieldDialogOpens = 0;
     openFrmFile();
 }
 
 void ContinueSowing() {
-    FieldDialogOpens = 1;
+    G.FieldDialogOpens = 1;
     openFrmFile();
 }
 
@@ -36,10 +35,10 @@ int SaveOrOpenNamed(const QString& typedName) {
         name += QStringLiteral(".tvk");
     // Only names inside "Pole": a pasted path must not write or read anywhere else.
     if (!acceptableFieldName(name)) {
-        const QString ending = FieldDialogOpens != 0 ? QStringLiteral(" открыть не возможно.")
+        const QString ending = G.FieldDialogOpens != 0 ? QStringLiteral(" открыть не возможно.")
                                                      : QStringLiteral(" сохранить не возможно.");
         MsgBox(QStringLiteral("Файл ") + name + ending, MsgIcon::Critical);
         return 1;
     }
-    return FieldDialogOpens != 0 ? OpenPole(name, kForEditing) : SavePole(name);
+    return G.FieldDialogOpens != 0 ? OpenPole(name, kForEditing) : SavePole(name);
 }

@@ -3,9 +3,6 @@
 
 // Saving a sown field, and choosing a field to sow on, through the field dialog.
 
-// 1: the field dialog picks a field to open for more sowing; 0: it saves the field being sown.
-extern int FieldDialogOpens;
-
 // The editor's save command: checks the field, then saves under its name or asks for one.
 void SaveFile(bool saveAs);
 // "Продолжить посев": the field dialog in open mode.

@@ -16,19 +16,12 @@ constexpr int kEntryPitch = 29;
 constexpr int kTextLeft = 8;
 constexpr int kBarLeft = 4;
 
-QStringList MenuItems;
-int MenuHotIndex = 0;
-int MenuBarRight = 0;
-bool MenuWasShown = false;
-// The menu closed because a press on the menu button took its focus: that press closes, not opens.
-bool MenuClosedByButton = false;
-
-int itemCount() { return int(MenuItems.size()); }
+int itemCount() { return int(G.MenuItems.size()); }
 
 void paintEntry(int index, Rgb bar, Rgb text) {
     Surface& menu = forma().picMenu;
-    menu.fillBox(kBarLeft, kEntryPitch * index + 4, MenuBarRight, kEntryPitch * index + 32, bar);
-    menu.print(kTextLeft, kEntryPitch * index + 8, MenuItems.value(index), text);
+    menu.fillBox(kBarLeft, kEntryPitch * index + 4, G.MenuBarRight, kEntryPitch * index + 32, bar);
+    menu.print(kTextLeft, kEntryPitch * index + 8, G.MenuItems.value(index), text);
 }
 
 void closeMenu() {
@@ -42,17 +35,17 @@ void closeMenu() {
 bool menuBlocked() { return G.Busy == FieldLock::Busy || pickInProgress(); }
 }  // namespace
 
-int MenuHot() { return MenuHotIndex; }
-QString menuCaption(int index) { return MenuItems.value(index); }
+int MenuHot() { return G.MenuHot; }
+QString menuCaption(int index) { return G.MenuItems.value(index); }
 
 void AddMenuItem(const QString& caption) {
     forma().picMenu.print(kTextLeft, kEntryPitch * itemCount() + 8, caption, kButtonText);
-    MenuItems.append(caption);
+    G.MenuItems.append(caption);
 }
 
 void BuildMenu() {
-    MenuItems.clear();
-    MenuHotIndex = 0;
+    G.MenuItems.clear();
+    G.MenuHot = 0;
     for (const MenuEntry& entry : menuEntries())
         AddMenuItem(QString::fromUtf8(entry.caption));
     Surface& menu = forma().picMenu;
@@ -62,13 +55,13 @@ void BuildMenu() {
     menu.outlineBox(1, 1, w, h, kMenuFrameLight);
     menu.outlineBox(0, 0, w, h, kWhite);
     menu.outlineBox(-1, -1, w, h, kBlack);
-    MenuBarRight = w - 4;
+    G.MenuBarRight = w - 4;
 }
 
 void MenuNewLine(int index) {
-    paintEntry(MenuHotIndex, kButtonFace, kBlack);
-    MenuHotIndex = index;
-    paintEntry(MenuHotIndex, kHighlight, kHighlightText);
+    paintEntry(G.MenuHot, kButtonFace, kBlack);
+    G.MenuHot = index;
+    paintEntry(G.MenuHot, kHighlight, kHighlightText);
 }
 
 void OpenMenu() {
@@ -90,7 +83,7 @@ void RunMenuItem(const QString& caption) {
 }
 
 int menuEntryAt(int x, int y) {
-    if (x < 2 || y < 2 || x > MenuBarRight || y > kEntryPitch * itemCount() - 4)
+    if (x < 2 || y < 2 || x > G.MenuBarRight || y > kEntryPitch * itemCount() - 4)
         return -1;
     // The nearest whole number to y - 4, halves to even, then divided with the quotient truncated.
     return int(std::nearbyint(double(y - 4))) / kEntryPitch;
@@ -101,8 +94,8 @@ void picKnMenu_MouseDown(int, int, int, int) {
         return;
     Forma& f = forma();
     f.picKnMenu.paintWhole(f.picKnMenu2);
-    MenuWasShown = f.picMenu.isVisible() || MenuClosedByButton;
-    MenuClosedByButton = false;
+    G.MenuWasShown = f.picMenu.isVisible() || G.MenuClosedByButton;
+    G.MenuClosedByButton = false;
 }
 
 void picKnMenu_MouseUp(int, int, int x, int y) {
@@ -110,7 +103,7 @@ void picKnMenu_MouseUp(int, int, int x, int y) {
         return;
     // The button is a toggle: a press and release on it opens a closed menu and closes an open one.
     if (x >= 0 && x <= 40 && y >= 0 && y <= 88) {
-        if (MenuWasShown)
+        if (G.MenuWasShown)
             closeMenu();
         else
             OpenMenu();
@@ -128,7 +121,7 @@ void picMenu_MouseMove(int, int, int x, int y) {
 void picMenu_MouseUp(int, int, int x, int y) {
     const int entry = menuEntryAt(x, y);
     if (entry >= 0)
-        RunMenuItem(MenuItems[entry]);
+        RunMenuItem(G.MenuItems[entry]);
 }
 
 void picMenu_KeyDown(int key, int) {
@@ -138,14 +131,14 @@ void picMenu_KeyDown(int key, int) {
         closeMenu();
         return;
     case Qt::Key_Up:
-        MenuNewLine(MenuHotIndex == 0 ? itemCount() - 1 : MenuHotIndex - 1);
+        MenuNewLine(G.MenuHot == 0 ? itemCount() - 1 : G.MenuHot - 1);
         return;
     case Qt::Key_Down:
-        MenuNewLine(MenuHotIndex + 1 == itemCount() ? 0 : MenuHotIndex + 1);
+        MenuNewLine(G.MenuHot + 1 == itemCount() ? 0 : G.MenuHot + 1);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        RunMenuItem(MenuItems[MenuHotIndex]);
+        RunMenuItem(G.MenuItems[G.MenuHot]);
         return;
     default:
         return;
@@ -153,6 +146,6 @@ void picMenu_KeyDown(int key, int) {
 }
 
 void picMenu_LostFocus() {
-    MenuClosedByButton = forma().picKnMenu.hasFocus();
+    G.MenuClosedByButton = forma().picKnMenu.hasFocus();
     closeMenu();
 }

@@ -10,11 +10,9 @@
 #include "ui/Messages.h"
 
 namespace {
-bool picking = false;
-
 struct PickGuard {
-    PickGuard() { picking = true; }
-    ~PickGuard() { picking = false; }
+    PickGuard() { G.Picking = true; }
+    ~PickGuard() { G.Picking = false; }
 };
 
 // A wrong pick costs a battery unit; the lamp of that unit blinks.
@@ -60,10 +58,10 @@ void secondOfPair(int sign) {
 }
 }  // namespace
 
-bool pickInProgress() { return picking; }
+bool pickInProgress() { return G.Picking; }
 
 void VyborZnaka() {
-    if (picking)
+    if (G.Picking)
         return;
     PickGuard guard;
     const int32_t v = G.FieldGrid(G.CursorCol, G.CursorRow);

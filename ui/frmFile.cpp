@@ -60,7 +60,7 @@ bool frmFile::Form_Load() {
         return false;
     }
     File1->addItems(files.names());
-    if (FieldDialogOpens != 0) {
+    if (G.FieldDialogOpens != 0) {
         setWindowTitle(QStringLiteral("Открыть файл"));
         kSave->setText(QStringLiteral("Открыть"));
     } else {

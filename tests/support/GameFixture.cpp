@@ -17,9 +17,7 @@
 #include "ui/frmForma.h"
 
 GameFixture::GameFixture(bool manualTicks) {
-    G = GameState{};
-    H = HistoryState{};
-    P = PlayersState{};
+    resetState();
     Timer::setManualTicks(manualTicks);
     QDir(dir_.path()).mkpath(QStringLiteral("Pole"));
     QDir(dir_.path()).mkpath(QStringLiteral("Photo"));

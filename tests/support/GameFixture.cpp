@@ -16,10 +16,16 @@
 #include "ui/Windows.h"
 #include "ui/frmForma.h"
 
-GameFixture::GameFixture(bool manualTicks) {
+namespace {
+void resetState() {
     G = GameState{};
     H = HistoryState{};
     P = PlayersState{};
+}
+}  // namespace
+
+GameFixture::GameFixture(bool manualTicks) {
+    resetState();
     Timer::setManualTicks(manualTicks);
     QDir(dir_.path()).mkpath(QStringLiteral("Pole"));
     QDir(dir_.path()).mkpath(QStringLiteral("Photo"));
@@ -46,6 +52,12 @@ GameFixture::~GameFixture() {
 void GameFixture::start() {
     Main(dir_.path());
     QApplication::setActiveWindow(&window());
+}
+
+void GameFixture::restart() {
+    destroyFrmForma();
+    resetState();
+    start();
 }
 
 void GameFixture::writeFile(const QString& relativePath, const QByteArray& bytes) const {

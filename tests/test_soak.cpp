@@ -586,7 +586,7 @@ int main(int argc, char** argv) {
         QFile::setPermissions(at(folder), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const double elapsed = stopwatch.elapsed() / 1000.0;
     std::printf("soak: seed %u, %.1f s, %ld events (%.0f a second), %ld ticks, %ld checks, %ld levels finished, "
-                "%ld games ended (%d with every field harvested), %ld restarts, %d messages\n",
+                "%ld games ended, %d congratulations on a whole harvest, %ld restarts, %d messages\n",
                 seed, elapsed, events, events / elapsed, app.ticks, checks, levelsFinished, gamesEnded,
                 player.congratulations, restarts, player.messages);
     if (failure.isEmpty())

@@ -50,8 +50,12 @@ struct Sidesteps {
     // The game ends while the robot still drives (a blinking that empties the battery ends during a
     // run) or while the lamp still blinks (the last pair harvested during a blinking): the other
     // timer goes on in GameMode 3 and may end the game a second time. Until then the player never
-    // starts a run while the lamp blinks, and never queues picks ahead in play.
+    // starts a run while the lamp blinks.
     bool runsOverBlinking = true;
+    // A right or middle release or a Delete that arrives while a pick lets events run drops the
+    // first pick halfway: the pair is judged from column -1, without a route. Until then the player
+    // queues no input ahead in play.
+    bool inputDuringAPick = true;
 } sidestep;
 
 GameFixture* game;
@@ -63,6 +67,8 @@ QString failure;
 const bool printTrace = qEnvironmentVariableIntValue("KELVARY_SOAK_TRACE") == 1;  // all of it, as it happens
 long events = 0, checks = 0, levelsFinished = 0, gamesEnded = 0, restarts = 0;
 int lastMode = 0, lastLevel = 0, lastCharge = 5;
+QPoint lastPick(-1, 0);      // the first pick as the last check saw it
+bool lastNoRoute = false;    // the "no route" sign as the last check saw it
 
 void note(const QString& what) {
     trace.push_back(QStringLiteral("%1 ms  %2").arg(stopwatch.elapsed(), 7).arg(what));
@@ -151,6 +157,21 @@ QString batteryNeverRises() {
     return {};
 }
 
+// A pick that just cost a unit and showed the "no route" sign: the first pick before it and its
+// target must be a pair the robot cannot join.
+QString noRouteOnlyWhereNone() {
+    Forma& f = forma();
+    const bool judged = G.BatteryCharge == lastCharge - 1 && f.picKirpich.isVisible() && !lastNoRoute && !f.picOchki.isVisible();
+    if (!judged || lastPick.x() < 0 || lastPick == QPoint(G.TargetCol, G.TargetRow))
+        return {};
+    const int sign = G.FieldGrid(lastPick.x(), lastPick.y());
+    if (sign < kFirstCrop || sign != G.FieldGrid(G.TargetCol, G.TargetRow) ||
+        routeBetween(G.FieldGrid, lastPick.x(), lastPick.y(), G.TargetCol, G.TargetRow).empty())
+        return {};
+    return QStringLiteral("(%1, %2) and (%3, %4) of %5 were judged without a route")
+        .arg(lastPick.x()).arg(lastPick.y()).arg(G.TargetCol).arg(G.TargetRow).arg(sign);
+}
+
 QString stillAfterTheEnd() {
     Forma& f = forma();
     if (G.GameMode == 3 && (running(f.TimerRobot) || running(f.tmrTrakrtor) || running(f.TimerAkamulyator)))
@@ -224,7 +245,8 @@ struct Invariant {
 const Invariant kInvariants[] = {
     {"picture count", pictureCount, false},    {"beds as drawn", bedsAsDrawn, false},
     {"busy", busy, false},                     {"harvest panel", harvestPanel, false},
-    {"battery never rises", batteryNeverRises, false}, {"still after the end", stillAfterTheEnd, false},
+    {"battery never rises", batteryNeverRises, false}, {"no route only where none is", noRouteOnlyWhereNone, false},
+    {"still after the end", stillAfterTheEnd, false},
     {"files read back", filesReadBack, true},
 };
 
@@ -256,6 +278,8 @@ void check() {
     lastMode = G.GameMode;
     lastLevel = G.LevelNumber;
     lastCharge = G.BatteryCharge;
+    lastPick = G.GameMode == 2 && !runUnderway() ? QPoint(G.PickCol, G.PickRow) : QPoint(-1, 0);
+    lastNoRoute = forma().picKirpich.isVisible();
     answers->gameBegun = false;
 }
 
@@ -543,7 +567,7 @@ int main(int argc, char** argv) {
     const unsigned seconds = numberFrom(argc, argv, 1, "KELVARY_SOAK_SECONDS", 60);
     const unsigned seed = numberFrom(argc, argv, 2, "KELVARY_SOAK_SEED", std::random_device{}());
     if (qEnvironmentVariableIntValue("KELVARY_SOAK_STRICT") == 1)
-        sidestep = {false, false};
+        sidestep = {false, false, false};
     std::printf("soak: seed %u, %u s (replay: test_soak %u %u)\n", seed, seconds, seconds, seed);
     std::fflush(stdout);
     dice.seed(seed);
@@ -564,9 +588,9 @@ int main(int argc, char** argv) {
 
     int quickLeft = 0;
     while (failure.isEmpty() && stopwatch.elapsed() < qint64(seconds) * 1000) {
-        if (quickLeft == 0 && chance(5) && !(sidestep.runsOverBlinking && G.GameMode == 2))
+        if (quickLeft == 0 && chance(5))
             quickLeft = 2 + below(6);
-        quickHands = quickLeft > 0;
+        quickHands = quickLeft > 0 && !(sidestep.inputDuringAPick && G.GameMode == 2);
         act();
         if (!windowOpen()) {
             pumpEvents(0);  // what was still on its way to the closed window
@@ -575,6 +599,7 @@ int main(int argc, char** argv) {
             fixture.restart();
             lastMode = lastLevel = 0;
             lastCharge = G.BatteryCharge;
+            lastPick = QPoint(-1, 0);
         }
         if (quickLeft > 0)
             --quickLeft;

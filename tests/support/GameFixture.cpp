@@ -46,6 +46,12 @@ void GameFixture::start() {
     QApplication::setActiveWindow(&window());
 }
 
+void GameFixture::restart() {
+    destroyFrmForma();
+    resetState();
+    start();
+}
+
 void GameFixture::writeFile(const QString& relativePath, const QByteArray& bytes) const {
     QFile file(folder() + relativePath);
     QVERIFY(file.open(QIODevice::WriteOnly));

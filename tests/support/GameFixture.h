@@ -19,6 +19,9 @@ public:
 
     // Starts the game in the program folder (after the test has put files into it).
     void start();
+    // The program started anew in the same folder, as a player does after closing it: a new window
+    // and fresh state, which reads back the files the last run wrote.
+    void restart();
     QString folder() const { return dir_.path() + QLatin1Char('/'); }
     void writeFile(const QString& relativePath, const QByteArray& bytes) const;
     QByteArray readFile(const QString& relativePath) const;

@@ -27,13 +27,15 @@ PlayersList parsePlayersFile(const QList<QByteArray>& lines)
     const std::optional<int32_t> last = parseNumber(lines[1]);
     if (!last || *last < 0)
         return list;
-    // A damaged count must neither read past the end nor fill memory with empty players; blank
-    // lines at the end are the file's last line break, not players.
+    // A damaged count must neither read past the end nor fill memory with empty players. When it
+    // claims more players than there are lines, blank lines at the end are the file's last line
+    // break, not players.
+    const qsizetype wanted = qsizetype(*last) + 1;
     qsizetype end = lines.size();
-    while (end > 2 && lines[end - 1].isEmpty())
-        --end;
-    const qsizetype namesThere = (end - 2 + 1) / 2;
-    const qsizetype count = std::min<qsizetype>(qsizetype(*last) + 1, namesThere);
+    if ((end - 2 + 1) / 2 < wanted)
+        while (end > 2 && lines[end - 1].isEmpty())
+            --end;
+    const qsizetype count = std::min<qsizetype>(wanted, (end - 2 + 1) / 2);
     for (qsizetype i = 0; i < count; ++i) {
         const qsizetype nameLine = 2 + 2 * i;
         const QByteArray photo = nameLine + 1 < lines.size() ? lines[nameLine + 1] : QByteArray();

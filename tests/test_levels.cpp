@@ -7,7 +7,7 @@
 #include "core/GameState.h"
 #include "core/Levels.h"
 #include "menu/Menu.h"
-#include "support/Dialogs.h"
+#include "support/ModalScript.h"
 #include "support/GameFixture.h"
 #include "support/Pixels.h"
 #include "ui/Forma.h"
@@ -49,7 +49,7 @@ bool levelPanelShows(int n) {
 }
 
 // Begins a game in "Новая игра" at the entry, with fields laid out at once.
-void beginAt(DialogScript& dialogs, int entry) {
+void beginAt(ModalScript& dialogs, int entry) {
     G.NoTractor = 1;
     dialogs.startAt(entry);
     RunMenuItem(QStringLiteral("Новая игра"));
@@ -73,7 +73,7 @@ private slots:
 
 void LevelsTest::theLastFileOfTheListIsTheOnlyLevel() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     const QStringList names{"a.tvk", "b.tvk", "c.tvk"};
     putLevels(game, names);
     // Hidden files and names the saved game could not store are not levels.
@@ -94,7 +94,7 @@ void LevelsTest::theLastFileOfTheListIsTheOnlyLevel() {
 
 void LevelsTest::theSecondOfThreeFilesGoesOnWithTheThird() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     const QStringList names{"a.tvk", "b.tvk", "c.tvk"};
     putLevels(game, names);
     game.start();
@@ -117,7 +117,7 @@ void LevelsTest::theSecondOfThreeFilesGoesOnWithTheThird() {
 
 void LevelsTest::theStartFieldIsFollowedByEveryFileAsLevelsTwoAndThree() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     const QStringList names{"a.tvk", "b.tvk"};
     putLevels(game, names);
     game.start();
@@ -138,7 +138,7 @@ void LevelsTest::theStartFieldIsFollowedByEveryFileAsLevelsTwoAndThree() {
 
 void LevelsTest::anUpperCaseNameGoesOnAfterItself() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     const QStringList names{"a.tvk", "B.TVK", "c.tvk"};
     putLevels(game, names);
     game.start();
@@ -153,7 +153,7 @@ void LevelsTest::anUpperCaseNameGoesOnAfterItself() {
 
 void LevelsTest::anUnreadableFileIsSkippedAndNotCountedAsPlayed() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     const QStringList names{"a.tvk", "b.tvk", "c.tvk"};
     putLevels(game, names);
     game.writeFile("Pole/b.tvk", "[tavik]\r\n 1 \r\n 9 \r\nshort\r\n 0 \r\n");
@@ -168,7 +168,7 @@ void LevelsTest::anUnreadableFileIsSkippedAndNotCountedAsPlayed() {
 
 void LevelsTest::theFieldLastPlayedIsPreselectedNextTime() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     const QStringList names{"a.tvk", "b.tvk", "C.TVK"};
     putLevels(game, names);
     game.start();
@@ -191,7 +191,7 @@ void LevelsTest::theFieldLastPlayedIsPreselectedNextTime() {
 
 void LevelsTest::aMissingPoleFolderIsReportedAndOnlyTheStartFieldIsOffered() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     QDir(game.folder() + "Pole").removeRecursively();
     game.start();
     beginAt(dialogs, 0);

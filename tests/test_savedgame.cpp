@@ -14,7 +14,7 @@
 #include "menu/SavedGame.h"
 #include "menu/SavedGameFormat.h"
 #include "play/Battery.h"
-#include "support/Dialogs.h"
+#include "support/ModalScript.h"
 #include "support/GameFixture.h"
 #include "support/Pixels.h"
 #include "ui/Forma.h"
@@ -96,7 +96,7 @@ private slots:
 
 void SavedGameTest::aSecondSaveReplacesTheFileWithoutADialog() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     game.start();
     playSomeWay();
     dialogs.answerFile(game.folder() + "game.tgm");
@@ -143,7 +143,7 @@ void SavedGameTest::aSecondSaveReplacesTheFileWithoutADialog() {
 
 void SavedGameTest::saveAsAsksOnlyBeforeReplacingAnotherFile() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     game.writeFile("other.tgm", "keep me");
     game.start();
     playSomeWay();
@@ -177,7 +177,7 @@ void SavedGameTest::saveAsAsksOnlyBeforeReplacingAnotherFile() {
 
 void SavedGameTest::aNameWithoutExtensionGetsTgm() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     QDir(game.folder()).mkpath(QStringLiteral("a.b"));
     game.start();
     playSomeWay();
@@ -203,7 +203,7 @@ void SavedGameTest::aNameWithoutExtensionGetsTgm() {
 
 void SavedGameTest::aCancelledDialogChangesNothing() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     game.start();
     playSomeWay();
     const Snapshot before = snapshot();
@@ -219,7 +219,7 @@ void SavedGameTest::aCancelledDialogChangesNothing() {
 
 void SavedGameTest::aGameOnTheStartFieldHasNoPlayedFields() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     game.start();
     G.NoTractor = 1;
     dialogs.startAt(0);
@@ -240,7 +240,7 @@ void SavedGameTest::aGameOnTheStartFieldHasNoPlayedFields() {
 
 void SavedGameTest::aLoadShowsLevelHarvestAndBattery() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     game.writeFile("full.tgm", handMadeGame({"3", "0", "5", "a.tvk", " -1 ", " 0 0 5 1 0 5"}));
     game.writeFile("low.tgm", handMadeGame({"1234", "86", "2", "a.tvk", " -1 ", " 0 0 5 1 0 5"}));
     game.start();
@@ -269,7 +269,7 @@ void SavedGameTest::aLoadShowsLevelHarvestAndBattery() {
 
 void SavedGameTest::aResumedGameGoesOnThroughTheSameLevels() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     for (int i = 0; i < 3; ++i)
         game.writeFile(QStringLiteral("Pole/%1.tvk").arg(QChar('a' + i)),
                        fieldFileBytes({{i, 0, 2 + i}, {i, 1, 2 + i}}, 50 + i, 0));
@@ -300,7 +300,7 @@ void SavedGameTest::aResumedGameGoesOnThroughTheSameLevels() {
 
 void SavedGameTest::awkwardNamesComeBackExactly() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     game.start();
     playSomeWay();
     G.PlayedFields << QStringLiteral(",") << QStringLiteral("\"") << QStringLiteral(" ");
@@ -319,7 +319,7 @@ void SavedGameTest::awkwardNamesComeBackExactly() {
 
 void SavedGameTest::aFieldFileIsNotASavedGame() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     game.writeFile("Pole/field.tvk", fieldFileBytes({{0, 0, 5}, {1, 0, 5}}, 5, 0));
     game.start();
     playSomeWay();
@@ -371,7 +371,7 @@ void SavedGameTest::aDamagedSavedGameLeavesTheGameAsItWas() {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, suitable);
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     game.writeFile("bad.tgm", bytes);
     game.start();
     playSomeWay();
@@ -393,7 +393,7 @@ void SavedGameTest::aDamagedSavedGameLeavesTheGameAsItWas() {
 
 void SavedGameTest::aFailedSaveIsReportedAndKeepsTheName() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     game.start();
     playSomeWay();
     G.GameFileName = game.folder() + "earlier.tgm";
@@ -422,7 +422,7 @@ void SavedGameTest::aFailedSaveIsReportedAndKeepsTheName() {
 
 void SavedGameTest::saveIsOnlyForAGameInPlay() {
     GameFixture game;
-    DialogScript dialogs;
+    ModalScript dialogs;
     game.start();
     for (Mode mode : {Mode::NothingBegun, Mode::Over}) {
         G.GameMode = mode;

@@ -14,7 +14,7 @@
 #include "menu/Menu.h"
 #include "play/FieldInput.h"
 #include "support/GameFixture.h"
-#include "ui/Modal.h"
+#include "support/ModalScript.h"
 #include "ui/PictureBox.h"
 #include "ui/frmForma.h"
 #include "ui/frmHelp.h"
@@ -33,16 +33,10 @@ struct OpenedUrls {
 // Runs the command and hands the modal window it opened to the check; false when none opened.
 template <typename Window>
 bool whileOpen(const std::function<void()>& command, const std::function<void(Window&)>& check) {
-    bool opened = false;
-    setModalHook([&](QDialog& dialog) {
-        auto* window = qobject_cast<Window*>(&dialog);
-        QVERIFY(window);
-        opened = true;
-        check(*window);
-    });
+    ModalScript script;
+    script.then<Window>(check);
     command();
-    setModalHook(nullptr);
-    return opened;
+    return script.finished();
 }
 
 QByteArray helpPage() {

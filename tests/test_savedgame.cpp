@@ -73,7 +73,8 @@ QByteArray handMadeGame(const QList<QByteArray>& plain, int32_t seed = 77) {
     return joinLines(lines);
 }
 
-const QList<QByteArray> kGoodGame{"3", "4", "5", "a.tvk", " 0 ", "a.tvk", " 0 0 5 1 0 5"};
+const QByteArray kFullCharge = QByteArray::number(kBatteryCapacity);
+const QList<QByteArray> kGoodGame{"3", "4", kFullCharge, "a.tvk", " 0 ", "a.tvk", " 0 0 5 1 0 5"};
 }  // namespace
 
 class SavedGameTest : public QObject {
@@ -241,7 +242,7 @@ void SavedGameTest::aGameOnTheStartFieldHasNoPlayedFields() {
 void SavedGameTest::aLoadShowsLevelHarvestAndBattery() {
     GameFixture game;
     ModalScript dialogs;
-    game.writeFile("full.tgm", handMadeGame({"3", "0", "5", "a.tvk", " -1 ", " 0 0 5 1 0 5"}));
+    game.writeFile("full.tgm", handMadeGame({"3", "0", kFullCharge, "a.tvk", " -1 ", " 0 0 5 1 0 5"}));
     game.writeFile("low.tgm", handMadeGame({"1234", "86", "2", "a.tvk", " -1 ", " 0 0 5 1 0 5"}));
     game.start();
     G.NoTractor = 1;
@@ -355,7 +356,7 @@ void SavedGameTest::aDamagedSavedGameLeavesTheGameAsItWas_data() {
     QTest::newRow("level not a number") << with(0, "three") << false;
     QTest::newRow("harvest not a number") << with(1, "") << false;
     QTest::newRow("negative harvest") << with(1, "-4") << false;
-    QTest::newRow("battery above full") << with(2, "6") << false;
+    QTest::newRow("battery above full") << with(2, QByteArray::number(kBatteryCapacity + 1)) << false;
     QTest::newRow("negative battery") << with(2, "-1") << false;
     QTest::newRow("records cut short") << with(6, " 0 0 5 1 0") << false;
     QTest::newRow("column 16") << with(6, " 0 0 516 0 5") << false;

@@ -13,6 +13,7 @@
 #include "core/Levels.h"
 #include "core/TextFile.h"
 #include "support/GameFixture.h"
+#include "support/Pixels.h"
 #include "ui/Forma.h"
 
 namespace {
@@ -24,8 +25,6 @@ QByteArray handMadeFile(const QByteArray& magic, const QByteArray& seed, const Q
                         const QByteArray& plainRecords) {
     return joinLines({magic, seed, count, translated(plainRecords, scrambleTable(kSeed)), " 0 "});
 }
-
-QImage onScreen(const Surface& surface) { return surface.widget()->grab().toImage(); }
 
 void sowForSaving(const std::vector<CellRecord>& cells) {
     G.SownCells = cells;

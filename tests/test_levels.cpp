@@ -30,23 +30,8 @@ QString fieldShown(const QStringList& names) {
     return QString();
 }
 
-bool levelPanelBlank() {
-    const Surface& panel = forma().picUroven;
-    return showsSheet(panel, 0, 0, panel, 0, 0, panel.width(), panel.height());
-}
-
-// The digits of n right-aligned on the level panel, and nothing left of them.
-bool levelPanelShows(int n) {
-    const Forma& f = forma();
-    const QString digits = QString::number(n);
-    for (int k = 1; k <= digits.size(); ++k) {
-        const int digit = digits.at(digits.size() - k).digitValue();
-        if (!showsSheet(f.picUroven, 99 - 24 * k, 28, f.picKG2, 18 * digit, 0, 18, 29))
-            return false;
-    }
-    const int left = 99 - 24 * (int(digits.size()) + 1);
-    return showsSheet(f.picUroven, left, 28, f.picUroven, left, 28, 18, 29);
-}
+bool levelPanelBlank() { return bare(forma().picUroven); }
+bool levelPanelShows(int n) { return panelShows(forma().picUroven, 75, n); }
 
 // Begins a game in "Новая игра" at the entry, with fields laid out at once.
 void beginAt(ModalScript& dialogs, int entry) {

@@ -34,7 +34,6 @@ struct Snapshot {
     GameState state;
     QImage field, level, harvest, battery;
 };
-QImage onScreen(const Surface& surface) { return surface.widget()->grab().toImage(); }
 Snapshot snapshot() {
     const Forma& f = forma();
     return {G, onScreen(f.picPole), onScreen(f.picUroven), onScreen(f.picKG), onScreen(f.picAkamulyator)};
@@ -50,18 +49,6 @@ bool sameGame(const Snapshot& a, const Snapshot& b) {
 
 bool sameScreen(const Snapshot& a, const Snapshot& b) {
     return a.field == b.field && a.level == b.level && a.harvest == b.harvest && a.battery == b.battery;
-}
-
-// A panel shows the number's digits right-aligned with the ones at onesX, and nothing left of them.
-bool panelShows(const Surface& panel, int onesX, int n) {
-    const QString digits = QString::number(n);
-    for (int k = 0; k < digits.size(); ++k) {
-        const int digit = digits.at(digits.size() - 1 - k).digitValue();
-        if (!showsSheet(panel, onesX - 24 * k, 28, forma().picKG2, 18 * digit, 0, 18, 29))
-            return false;
-    }
-    const int left = onesX - 24 * int(digits.size());
-    return showsSheet(panel, left, 28, panel, left, 28, 18, 29);
 }
 
 // A saved game written by hand, line by line before scrambling, so a test can damage any part.

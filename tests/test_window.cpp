@@ -19,11 +19,6 @@ QPoint inWindow(const Control& control) {
     return control.widget()->mapTo(control.widget()->window(), QPoint(0, 0));
 }
 
-void click(PictureBox& box, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mousePress(&box, button, {}, QPoint(x, y));
-    QTest::mouseRelease(&box, button, {}, QPoint(x, y));
-}
-
 bool entryHighlighted(int index) {
     return forma().picMenu.pixel(6, 29 * index + 6) == kHighlight;
 }
@@ -220,7 +215,7 @@ void WindowTest::menuKeysWrapAndClose() {
     QVERIFY(!forma().picMenu.isVisible());
     // A click on the field takes the focus from an open menu, which closes.
     OpenMenu();
-    click(game.box("picPole"), 10, 10);
+    click(game.box("picPole"), QPoint(10, 10));
     QVERIFY(!forma().picMenu.isVisible());
 }
 
@@ -234,14 +229,14 @@ void WindowTest::menuButtonOpensOnlyWhenReleasedOnIt() {
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(60, 40));
     QVERIFY(!menuButtonPressed());
     QVERIFY(!forma().picMenu.isVisible());
-    click(button, 40, 88);
+    click(button, QPoint(40, 88));
     QVERIFY(forma().picMenu.isVisible());
     QVERIFY(menuButtonPressed());
     // A second click closes it again, and the button looks released.
-    click(button, 20, 40);
+    click(button, QPoint(20, 40));
     QVERIFY(!forma().picMenu.isVisible());
     QVERIFY(!menuButtonPressed());
-    click(button, 20, 40);
+    click(button, QPoint(20, 40));
     QVERIFY(forma().picMenu.isVisible());
     // Another application coming to the front leaves it open; a click in the window closes it.
     QApplication::setActiveWindow(nullptr);
@@ -253,7 +248,7 @@ void WindowTest::menuButtonOpensOnlyWhenReleasedOnIt() {
     // While the field is busy the button does nothing.
     QTest::keyClick(&game.box("picMenu"), Qt::Key_Escape);
     G.Busy = FieldLock::Busy;
-    click(button, 20, 40);
+    click(button, QPoint(20, 40));
     QVERIFY(!forma().picMenu.isVisible());
 }
 
@@ -343,7 +338,7 @@ void WindowTest::closeButtonReleasedOutsideKeepsTheProgram() {
     QVERIFY(!showsSheet(f.picExit, 0, 0, f.picExit2, 0, 0, 30, 30));
     QVERIFY(game.messages.empty());
     // Released on it in mode 0: the program closes without a question.
-    click(exit, 29, 29);
+    click(exit, QPoint(29, 29));
     QVERIFY(!game.window().isVisible());
     QVERIFY(game.messages.empty());
 }

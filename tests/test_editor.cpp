@@ -41,13 +41,9 @@ bool redoLooks(int sheetX) {
     Forma& f = forma();
     return showsSheet(f.picPovtorit, 0, 0, f.picPovtorit2, sheetX, 0, 33, 29);
 }
-bool undoUnavailable() { return showsSheet(forma().picOtmenit, 0, 0, forma().picOtmenit, 0, 0, 33, 29); }
-bool redoUnavailable() { return showsSheet(forma().picPovtorit, 0, 0, forma().picPovtorit, 0, 0, 33, 29); }
-
-void clickButton(PictureBox& button) {
-    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(10, 10));
-}
+bool undoUnavailable() { return bare(forma().picOtmenit); }
+bool redoUnavailable() { return bare(forma().picPovtorit); }
+void clickButton(PictureBox& button) { click(button, QPoint(10, 10)); }
 
 
 // Types into the dialog's name box as a player would, key by key.
@@ -62,13 +58,10 @@ class EditorTest : public QObject {
 private slots:
     void paletteChoosesWithClicksHomeAndEnd();
     void aPaletteReleaseNeverChoosesBeyondTheLastPicture();
-    void placingUndoingAndRedoing();
+    void placingUndoingAndRedoingStopAtTheEnds();
     void overwritingAndRemovingAreUndone();
     void aNewStepDropsTheRedoTail();
-    void undoAndRedoDoNothingAtTheEnds();
-    void checkRefusesFieldsWithoutPictures();
-    void checkFlagsTheLastUnpairedPicture();
-    void checkAcceptsPairsAndCollectsTheCells();
+    void checkAcceptsOnlyAFieldWhosePicturesAllPair();
     void shuffleButtonTogglesAndBecomesTheDefault();
     void saveAsAsksForANameWithTheOldOneSelected();
     void saveWritesBackWithoutAQuestion();
@@ -113,14 +106,26 @@ void EditorTest::aPaletteReleaseNeverChoosesBeyondTheLastPicture() {
     QCOMPARE(G.CurrentSign, 33);
 }
 
-void EditorTest::placingUndoingAndRedoing() {
+void EditorTest::placingUndoingAndRedoingStopAtTheEnds() {
     GameFixture game;
     startEditor(game);
     QVERIFY(undoUnavailable() && redoUnavailable());
+    // With nothing to undo, or to redo, a press shows no pressed look and the release does nothing.
+    PictureBox& undo = game.box("picOtmenit");
+    PictureBox& redo = game.box("picPovtorit");
+    QTest::mousePress(&undo, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(undoUnavailable());
+    QTest::mouseRelease(&undo, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(undoUnavailable());
     sow(4, 4, 10);
     QVERIFY(cellShows(4, 4, 10));
     QVERIFY(undoLooks(0));
+    QTest::mousePress(&redo, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(redoUnavailable());
+    QTest::mouseRelease(&redo, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(H.HistoryPos, 1);
+    QCOMPARE(G.FieldGrid(4, 4), 10);
+    QCOMPARE(forma().lblNameFile.caption(), QStringLiteral("Новое поле"));
     clickButton(game.box("picOtmenit"));
     QCOMPARE(G.FieldGrid(4, 4), 0);
     QVERIFY(cellIsEmpty(4, 4));
@@ -134,7 +139,6 @@ void EditorTest::placingUndoingAndRedoing() {
     QVERIFY(undoLooks(0));
     QVERIFY(redoUnavailable());
     // A press shows the pressed look; dragged off before the release it does nothing.
-    PictureBox& undo = game.box("picOtmenit");
     QTest::mousePress(&undo, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(undoLooks(33));
     QTest::mouseRelease(&undo, Qt::LeftButton, {}, QPoint(50, 5));
@@ -186,67 +190,34 @@ void EditorTest::aNewStepDropsTheRedoTail() {
     QCOMPARE(G.FieldGrid(2, 0), 0);  // the old third step is never redone
 }
 
-void EditorTest::undoAndRedoDoNothingAtTheEnds() {
+void EditorTest::checkAcceptsOnlyAFieldWhosePicturesAllPair() {
     GameFixture game;
     startEditor(game);
-    PictureBox& undo = game.box("picOtmenit");
-    PictureBox& redo = game.box("picPovtorit");
-    QTest::mousePress(&undo, Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(undoUnavailable());
-    QTest::mouseRelease(&undo, Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(undoUnavailable());
-    sow(3, 3, 5);
-    QTest::mousePress(&redo, Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(redoUnavailable());
-    QTest::mouseRelease(&redo, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(H.HistoryPos, 1);
-    QCOMPARE(G.FieldGrid(3, 3), 5);
-    QCOMPARE(forma().lblNameFile.caption(), QStringLiteral("Новое поле"));
-}
-
-void EditorTest::checkRefusesFieldsWithoutPictures() {
-    GameFixture game;
-    startEditor(game);
+    // Nothing sown, then fences only: nothing to harvest.
     QCOMPARE(AnalizPolya(), 1);
     sow(0, 0, 1);
-    sow(1, 1, 1);
+    sow(3, 1, 1);
     QCOMPARE(AnalizPolya(), 1);
     QCOMPARE(game.messageTexts(), QStringList({QStringLiteral("Поле не засеяно."), QStringLiteral("Поле не засеяно.")}));
     QCOMPARE(game.messages[0].icon, MsgIcon::Critical);
-}
-
-void EditorTest::checkFlagsTheLastUnpairedPicture() {
-    GameFixture game;
-    startEditor(game);
     sow(0, 1, 7);
     sow(5, 1, 7);
     sow(2, 3, 7);
-    sow(9, 0, 12);
-    sow(9, 9, 12);
+    sow(15, 9, 20);
+    sow(3, 2, 20);
     QCOMPARE(AnalizPolya(), 1);
-    QCOMPARE(game.messageTexts(), QStringList{QStringLiteral("Флажками отмечены картинки у которых нет пары.")});
+    QCOMPARE(game.messageTexts().mid(2), QStringList{QStringLiteral("Флажками отмечены картинки у которых нет пары.")});
     QVERIFY(flagged(2, 3, 7));  // the last of the three in row-major order
     QVERIFY(cellShows(0, 1, 7) && cellShows(5, 1, 7));
-    QVERIFY(cellShows(9, 0, 12) && cellShows(9, 9, 12));
-    // Fixed by a fourth: the next check clears the old flag and accepts.
+    QVERIFY(cellShows(15, 9, 20) && cellShows(3, 2, 20));
+    // Fixed by a fourth: the next check clears the old flag, accepts and collects the cells row by row.
     sow(3, 3, 7);
     QCOMPARE(AnalizPolya(), 0);
     QVERIFY(cellShows(2, 3, 7));
-    QCOMPARE(game.messages.size(), size_t(1));
-}
-
-void EditorTest::checkAcceptsPairsAndCollectsTheCells() {
-    GameFixture game;
-    startEditor(game);
-    sow(15, 9, 20);
-    sow(0, 0, 1);
-    sow(3, 2, 20);
-    sow(4, 2, 20);
-    sow(3, 1, 1);
-    sow(3, 0, 20);
-    QCOMPARE(AnalizPolya(), 0);
-    QCOMPARE(G.PictureCount, 6);
-    const std::vector<CellRecord> expected = {{0, 0, 1}, {3, 0, 20}, {3, 1, 1}, {3, 2, 20}, {4, 2, 20}, {15, 9, 20}};
+    QCOMPARE(game.messages.size(), size_t(3));
+    QCOMPARE(G.PictureCount, 8);
+    const std::vector<CellRecord> expected = {{0, 0, 1},  {0, 1, 7}, {3, 1, 1}, {5, 1, 7},
+                                              {3, 2, 20}, {2, 3, 7}, {3, 3, 7}, {15, 9, 20}};
     QVERIFY(G.SownCells == expected);
 }
 
@@ -268,7 +239,7 @@ void EditorTest::shuffleButtonTogglesAndBecomesTheDefault() {
     QTest::mouseClick(&shuffle, Qt::LeftButton, {}, QPoint(20, 20));
     QCOMPARE(G.ShuffleKinds, 0);
     QCOMPARE(G.ShuffleKindsDefault, 0);
-    QVERIFY(showsSheet(f.picPeresadka, 0, 0, f.picPeresadka, 0, 0, 41, 41));
+    QVERIFY(bare(f.picPeresadka));
 }
 
 void EditorTest::saveAsAsksForANameWithTheOldOneSelected() {

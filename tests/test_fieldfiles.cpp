@@ -13,6 +13,7 @@
 #include "core/Levels.h"
 #include "core/TextFile.h"
 #include "support/GameFixture.h"
+#include "support/Pixels.h"
 #include "ui/Forma.h"
 
 namespace {
@@ -24,8 +25,6 @@ QByteArray handMadeFile(const QByteArray& magic, const QByteArray& seed, const Q
                         const QByteArray& plainRecords) {
     return joinLines({magic, seed, count, translated(plainRecords, scrambleTable(kSeed)), " 0 "});
 }
-
-QImage onScreen(const Surface& surface) { return surface.widget()->grab().toImage(); }
 
 void sowForSaving(const std::vector<CellRecord>& cells) {
     G.SownCells = cells;
@@ -46,11 +45,9 @@ private slots:
     void theDocumentedFieldGivesTheDocumentedBytes();
     void savingOneFieldTwiceScramblesAnewButReadsBackAlike();
     void scrambledBlanksCommasAndQuotesReadBackExactly();
-    void damagedFileIsRefusedForEditingWithNothingChanged_data();
-    void damagedFileIsRefusedForEditingWithNothingChanged();
-    void damagedFileIsSkippedSilentlyAsALevel_data();
-    void damagedFileIsSkippedSilentlyAsALevel();
-    void aSavedGameIsNotAFieldFile();
+    void damagedFileIsSkippedAsALevelAndRefusedForEditing_data();
+    void damagedFileIsSkippedAsALevelAndRefusedForEditing();
+    void aMissingFileOrAFolderIsReported();
     void replacingAnotherFieldAsksAndNoKeepsIt();
     void aFileThatCannotBeWrittenIsReportedAndKeptAsItWas();
     void aWriteProtectedFolderIsReportedAsProtected();
@@ -115,7 +112,7 @@ void FieldFilesTest::scrambledBlanksCommasAndQuotesReadBackExactly() {
     QVERIFY(game.messages.empty());
 }
 
-void FieldFilesTest::damagedFileIsRefusedForEditingWithNothingChanged_data() {
+void FieldFilesTest::damagedFileIsSkippedAsALevelAndRefusedForEditing_data() {
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray magic("[tavik]"), seed(" 9 "), twoRecords(" 0 0 5 1 0 5");
     QTest::newRow("line 4 shorter than its count") << handMadeFile(magic, seed, " 3 ", twoRecords);
@@ -131,19 +128,30 @@ void FieldFilesTest::damagedFileIsRefusedForEditingWithNothingChanged_data() {
     QTest::newRow("magic in other letters") << handMadeFile("[TAVIK]", seed, " 2 ", twoRecords);
     QTest::newRow("last line missing") << handMadeFile(magic, seed, " 2 ", twoRecords).chopped(5);
     QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("a saved game") << QByteArray("[tavik_game]\r\n 9 \r\n");
 }
 
-void FieldFilesTest::damagedFileIsRefusedForEditingWithNothingChanged() {
+void FieldFilesTest::damagedFileIsSkippedAsALevelAndRefusedForEditing() {
     QFETCH(QByteArray, bytes);
     GameFixture game;
-    game.writeFile("Pole/bad.tvk", bytes);
+    game.writeFile("Pole/a.tvk", bytes);
+    game.writeFile("Pole/b.tvk", fieldFileBytes(kTwoPairs, kSeed, 0));
     game.start();
-    layOutForPlay({{0, 0, 5}, {1, 0, 5}});
+    // As the next level it is passed over without a word.
+    G.GameMode = Mode::Playing;
+    G.FirstFieldName = QStringLiteral("a.tvk");
+    NewUroven(-1);
+    QVERIFY(game.messages.empty());
+    QCOMPARE(G.FieldFileName, QStringLiteral("b.tvk"));
+    QCOMPARE(G.PlayedFields, QStringList{QStringLiteral("b.tvk")});
+    QCOMPARE(G.LevelNumber, 1);  // the file passed over counts for nothing
+    QVERIFY(panelShows(forma().picUroven, 75, 1));
+
+    // Opened for editing it is refused, and the field in play stays as it was.
     const GameState before = G;
     const QImage screen = onScreen(forma().picPole);
-
-    QCOMPARE(OpenPole(QStringLiteral("bad.tvk"), kForEditing), 1);
-    QCOMPARE(game.messageTexts(), QStringList{QStringLiteral("Файл bad.tvk не подходит к программе.")});
+    QCOMPARE(OpenPole(QStringLiteral("a.tvk"), kForEditing), 1);
+    QCOMPARE(game.messageTexts(), QStringList{QStringLiteral("Файл a.tvk не подходит к программе.")});
     QCOMPARE(game.messages.front().icon, MsgIcon::Critical);
     QCOMPARE(G.FieldGrid, before.FieldGrid);
     QCOMPARE(G.GameMode, before.GameMode);
@@ -152,33 +160,13 @@ void FieldFilesTest::damagedFileIsRefusedForEditingWithNothingChanged() {
     QCOMPARE(onScreen(forma().picPole), screen);
 }
 
-void FieldFilesTest::damagedFileIsSkippedSilentlyAsALevel_data() { damagedFileIsRefusedForEditingWithNothingChanged_data(); }
-
-void FieldFilesTest::damagedFileIsSkippedSilentlyAsALevel() {
-    QFETCH(QByteArray, bytes);
+void FieldFilesTest::aMissingFileOrAFolderIsReported() {
     GameFixture game;
-    game.writeFile("Pole/a.tvk", bytes);
-    game.writeFile("Pole/b.tvk", fieldFileBytes(kTwoPairs, kSeed, 0));
-    game.start();
-    G.GameMode = Mode::Playing;
-    G.FirstFieldName = QStringLiteral("a.tvk");
-    NewUroven(-1);
-    QVERIFY(game.messages.empty());
-    QCOMPARE(G.FieldFileName, QStringLiteral("b.tvk"));
-    QCOMPARE(G.PlayedFields, QStringList{QStringLiteral("b.tvk")});
-    QCOMPARE(G.LevelNumber, 1);
-}
-
-void FieldFilesTest::aSavedGameIsNotAFieldFile() {
-    GameFixture game;
-    game.writeFile("Pole/game.tvk", "[tavik_game]\r\n 9 \r\n");
     QDir(game.folder()).mkpath(QStringLiteral("Pole/folder.tvk"));
     game.start();
-    QCOMPARE(OpenPole(QStringLiteral("game.tvk"), kForEditing), 1);
     QCOMPARE(OpenPole(QStringLiteral("none.tvk"), kForEditing), 1);
     QCOMPARE(OpenPole(QStringLiteral("folder.tvk"), kForEditing), 1);
-    QCOMPARE(game.messageTexts(), (QStringList{QStringLiteral("Файл game.tvk не подходит к программе."),
-                                               QStringLiteral("Файл none.tvk не найден."),
+    QCOMPARE(game.messageTexts(), (QStringList{QStringLiteral("Файл none.tvk не найден."),
                                                QStringLiteral("Файл folder.tvk открыть не возможно.")}));
     QCOMPARE(G.GameMode, Mode::NothingBegun);
 }

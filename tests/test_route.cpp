@@ -265,59 +265,52 @@ std::optional<std::vector<Cell>> preferredRoute(const Layout& l) {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Layout)
+Q_DECLARE_METATYPE(std::vector<Cell>)
+
 class RouteTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void straightRoutes();
-    void turnsAroundAPicture();
-    void uRoutes();
+    void theRobotMovesByHalfCellsOnTheIconPlaces();
+    void routesTakeThePreferredCorners_data();
+    void routesTakeThePreferredCorners();
     void noRouteAroundTheBorder();
-    void orderOfPreference();
-    void longestRouteFillsThePath();
     void refusesCellsItCannotPair();
     void randomFieldsAgreeWithBruteForce();
     void listsTheJoinablePairs();
 };
 
-void RouteTest::straightRoutes() {
-    // Neighbours across: half a cell, the target, and one cell beyond it.
-    const Layout across = fieldWith({3, 5}, {4, 5});
-    const std::vector<PathPoint> right = route(across);
+void RouteTest::theRobotMovesByHalfCellsOnTheIconPlaces() {
+    // Neighbours across: half a cell, the target, and one cell beyond it; the point lists of every
+    // other route are built the same way.
+    const std::vector<PathPoint> right = route(fieldWith({3, 5}, {4, 5}));
     const std::vector<PathPoint> wantRight{{128, 204}, {146, 204}, {164, 204}, {182, 204}};
     QVERIFY2(right == wantRight, qPrintable(describe(right)));
-    QCOMPARE(int(right.size()) - 1, 3);  // PathLength
-
-    // Neighbours above one another, picked from below: the robot goes up.
-    const std::vector<PathPoint> up = route(fieldWith({3, 5}, {3, 4}));
-    const std::vector<PathPoint> wantUp{{110, 184}, {110, 164}, {110, 144}, {110, 124}};
-    QVERIFY2(up == wantUp, qPrintable(describe(up)));
-
-    // A long clear line wins although turning routes exist too.
-    QString why;
-    QVERIFY2(sameRoute(route(fieldWith({12, 5}, {2, 5})), pointsThrough({{12, 5}, {2, 5}}), &why), qPrintable(why));
-    QVERIFY2(sameRoute(route(fieldWith({6, 0}, {6, 9})), pointsThrough({{6, 0}, {6, 9}}), &why), qPrintable(why));
 }
 
-void RouteTest::turnsAroundAPicture() {
-    // The straight line is blocked at (5, 5); going up, the first corner (3, 4) already leads round.
-    const Layout l = fieldWith({3, 5}, {7, 5}, {{5, 5}});
-    const std::vector<PathPoint> got = route(l);
-    const std::vector<PathPoint> want{
-        {110, 184}, {110, 164},                                                  // up to (3, 4)
-        {128, 164}, {146, 164}, {164, 164}, {182, 164},                          // right ...
-        {200, 164}, {218, 164}, {236, 164}, {254, 164},                          // ... to (7, 4)
-        {254, 184}, {254, 204},                                                  // down to the target
-        {254, 224}, {254, 244},                                                  // one cell beyond
+void RouteTest::routesTakeThePreferredCorners_data() {
+    QTest::addColumn<Layout>("layout");
+    QTest::addColumn<std::vector<Cell>>("corners");  // the picked cell, the turns, the target
+    auto row = [](const char* name, const Layout& layout, std::vector<Cell> corners) {
+        QTest::newRow(name) << layout << corners;
     };
-    QVERIFY2(got == want, qPrintable(describe(got)));
-    QCOMPARE(int(got.size()) - 1, 13);
-}
-
-void RouteTest::uRoutes() {
-    QString why;
-    // Same column, blocked between: over to column 1 and back.
-    const Layout column = layoutFrom({
+    row("neighbours above one another, picked from below", fieldWith({3, 5}, {3, 4}), {{3, 5}, {3, 4}});
+    row("a long clear row wins over turning routes", fieldWith({12, 5}, {2, 5}), {{12, 5}, {2, 5}});
+    row("a long clear column", fieldWith({6, 0}, {6, 9}), {{6, 0}, {6, 9}});
+    row("round a picture on the row", fieldWith({3, 5}, {7, 5}, {{5, 5}}), {{3, 5}, {3, 4}, {7, 4}, {7, 5}});
+    row("up first although right-then-down is shorter", fieldWith({5, 5}, {6, 6}), {{5, 5}, {5, 4}, {6, 4}, {6, 6}});
+    row("nearest corner going up", fieldWith({3, 5}, {7, 2}), {{3, 5}, {3, 4}, {7, 4}, {7, 2}});
+    row("one turn when the nearest corner lines up", fieldWith({3, 5}, {7, 4}), {{3, 5}, {3, 4}, {7, 4}});
+    row("next corner when the nearer one is blocked", fieldWith({3, 5}, {7, 5}, {{5, 5}, {5, 4}}),
+        {{3, 5}, {3, 3}, {7, 3}, {7, 5}});
+    row("right when up is walled", fieldWith({3, 5}, {7, 7}, {{3, 4}}), {{3, 5}, {4, 5}, {4, 7}, {7, 7}});
+    row("down when up and right are walled", fieldWith({3, 5}, {7, 7}, {{3, 4}, {4, 5}}),
+        {{3, 5}, {3, 6}, {7, 6}, {7, 7}});
+    row("left last", fieldWith({3, 5}, {0, 2}, {{3, 4}, {4, 5}, {3, 6}}), {{3, 5}, {2, 5}, {2, 2}, {0, 2}});
+    row("up exhausted on the top row", fieldWith({4, 0}, {9, 3}), {{4, 0}, {5, 0}, {5, 3}, {9, 3}});
+    // Arriving leftwards on column 0, the robot rolls on past the field's edge.
+    row("a U over to column 1 and back", layoutFrom({
         "................",
         "................",
         "F...............",
@@ -328,14 +321,8 @@ void RouteTest::uRoutes() {
         "................",
         "................",
         "................",
-    });
-    const std::vector<PathPoint> c = route(column);
-    QVERIFY2(sameRoute(c, pointsThrough({{0, 2}, {1, 2}, {1, 6}, {0, 6}}), &why), qPrintable(why));
-    // Arriving leftwards on column 0, the robot rolls on past the field's edge.
-    QCOMPARE(c.back().X, iconX(0) - kCellWidth);
-
-    // Same row with the nearer row above blocked too: the U comes over two rows up.
-    const Layout row = layoutFrom({
+    }), {{0, 2}, {1, 2}, {1, 6}, {0, 6}});
+    row("a U two rows up when the nearer row is blocked", layoutFrom({
         "................",
         "................",
         "................",
@@ -346,8 +333,29 @@ void RouteTest::uRoutes() {
         "................",
         "................",
         "................",
-    });
-    QVERIFY2(sameRoute(route(row), pointsThrough({{2, 4}, {2, 2}, {10, 2}, {10, 4}}), &why), qPrintable(why));
+    }), {{2, 4}, {2, 2}, {10, 2}, {10, 4}});
+    // Only the far corner of the top row opens downwards: the longest route fills the robot's path.
+    row("15 right, 9 down, 15 left", layoutFrom({
+        "F...............",
+        "###############.",
+        "###############.",
+        "###############.",
+        "###############.",
+        "###############.",
+        "###############.",
+        "###############.",
+        "###############.",
+        "T...............",
+    }), {{0, 0}, {15, 0}, {15, 9}, {0, 9}});
+}
+
+void RouteTest::routesTakeThePreferredCorners() {
+    QFETCH(Layout, layout);
+    QFETCH(std::vector<Cell>, corners);
+    const std::vector<PathPoint> got = route(layout);
+    QString why;
+    QVERIFY2(sameRoute(got, pointsThrough(corners), &why), qPrintable(why));
+    QVERIFY(int(got.size()) <= kRobotPathSize);
 }
 
 void RouteTest::noRouteAroundTheBorder() {
@@ -386,53 +394,6 @@ void RouteTest::noRouteAroundTheBorder() {
         "................",
     });
     QVERIFY(route(edge).empty());
-}
-
-void RouteTest::orderOfPreference() {
-    struct Case {
-        const char* name;
-        Layout layout;
-        std::vector<Cell> want;
-    };
-    const Case cases[] = {
-        {"up first although right-then-down is shorter", fieldWith({5, 5}, {6, 6}),
-         {{5, 5}, {5, 4}, {6, 4}, {6, 6}}},
-        {"nearest corner going up", fieldWith({3, 5}, {7, 2}), {{3, 5}, {3, 4}, {7, 4}, {7, 2}}},
-        {"one turn when the nearest corner lines up", fieldWith({3, 5}, {7, 4}), {{3, 5}, {3, 4}, {7, 4}}},
-        {"next corner when the nearer one is blocked", fieldWith({3, 5}, {7, 5}, {{5, 5}, {5, 4}}),
-         {{3, 5}, {3, 3}, {7, 3}, {7, 5}}},
-        {"right when up is walled", fieldWith({3, 5}, {7, 7}, {{3, 4}}), {{3, 5}, {4, 5}, {4, 7}, {7, 7}}},
-        {"down when up and right are walled", fieldWith({3, 5}, {7, 7}, {{3, 4}, {4, 5}}),
-         {{3, 5}, {3, 6}, {7, 6}, {7, 7}}},
-        {"left last", fieldWith({3, 5}, {0, 2}, {{3, 4}, {4, 5}, {3, 6}}), {{3, 5}, {2, 5}, {2, 2}, {0, 2}}},
-        {"up exhausted on the top row", fieldWith({4, 0}, {9, 3}), {{4, 0}, {5, 0}, {5, 3}, {9, 3}}},
-    };
-    for (const Case& c : cases) {
-        QString why;
-        QVERIFY2(sameRoute(route(c.layout), pointsThrough(c.want), &why),
-                 qPrintable(QStringLiteral("%1\n%2").arg(QLatin1String(c.name), why)));
-    }
-}
-
-void RouteTest::longestRouteFillsThePath() {
-    // Only the far corner of the top row opens downwards: 15 right, 9 down, 15 left.
-    const Layout l = layoutFrom({
-        "F...............",
-        "###############.",
-        "###############.",
-        "###############.",
-        "###############.",
-        "###############.",
-        "###############.",
-        "###############.",
-        "###############.",
-        "T...............",
-    });
-    const std::vector<PathPoint> got = route(l);
-    QCOMPARE(int(got.size()), kRobotPathSize);
-    QString why;
-    QVERIFY2(sameRoute(got, pointsThrough({{0, 0}, {15, 0}, {15, 9}, {0, 9}}), &why), qPrintable(why));
-    QCOMPARE(got[kRobotPathSize - 1], (PathPoint{iconX(0) - kCellWidth, iconY(9)}));
 }
 
 void RouteTest::refusesCellsItCannotPair() {

@@ -19,11 +19,6 @@ QPoint inWindow(const Control& control) {
     return control.widget()->mapTo(control.widget()->window(), QPoint(0, 0));
 }
 
-void click(PictureBox& box, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mousePress(&box, button, {}, QPoint(x, y));
-    QTest::mouseRelease(&box, button, {}, QPoint(x, y));
-}
-
 bool entryHighlighted(int index) {
     return forma().picMenu.pixel(6, 29 * index + 6) == kHighlight;
 }
@@ -38,10 +33,8 @@ class WindowTest : public QObject {
     Q_OBJECT
 private slots:
     void opensWithTheLayoutOfTheDesign();
-    void opensWithTheMenuOverAnEmptyField();
-    void emptyGridHasOutlinesOnTheShadowBackground();
-    void cursorRingMovesWithoutTouchingPicturesOrOutlines();
-    void addZnakDrawsAndErasesExactlyThePictureArea();
+    void opensWithTheMenuOverAnEmptyOutlinedField();
+    void picturesAndTheCursorRingNeverDrawOverEachOtherOrTheOutlines();
     void menuEntriesFollowTheMouseWithinTheirBounds();
     void menuKeysWrapAndClose();
     void menuButtonOpensOnlyWhenReleasedOnIt();
@@ -88,7 +81,7 @@ void WindowTest::opensWithTheLayoutOfTheDesign() {
     QVERIFY(!f.imgTraktor.isVisible());
 }
 
-void WindowTest::opensWithTheMenuOverAnEmptyField() {
+void WindowTest::opensWithTheMenuOverAnEmptyOutlinedField() {
     GameFixture game;
     game.start();
     Forma& f = forma();
@@ -107,12 +100,8 @@ void WindowTest::opensWithTheMenuOverAnEmptyField() {
     QCOMPARE(f.picMenu.pixel(317, 100), kBlack);
     QCOMPARE(f.picMenu.pixel(316, 100), kButtonShadow);
     QCOMPARE(f.picMenu.pixel(100, 326), kBlack);
-}
-
-void WindowTest::emptyGridHasOutlinesOnTheShadowBackground() {
-    GameFixture game;
-    game.start();
-    Surface& field = forma().picPole;
+    // Every bed empty: its black outline on the shadow background.
+    Surface& field = f.picPole;
     for (int col = 0; col < kCols; ++col) {
         for (int row = 0; row < kRows; ++row) {
             const int x = cellX(col), y = cellY(row);
@@ -127,7 +116,7 @@ void WindowTest::emptyGridHasOutlinesOnTheShadowBackground() {
     }
 }
 
-void WindowTest::cursorRingMovesWithoutTouchingPicturesOrOutlines() {
+void WindowTest::picturesAndTheCursorRingNeverDrawOverEachOtherOrTheOutlines() {
     GameFixture game;
     game.start();
     Surface& field = forma().picPole;
@@ -142,6 +131,20 @@ void WindowTest::cursorRingMovesWithoutTouchingPicturesOrOutlines() {
     QVERIFY(filledWith(field, x + 34, y + 1, 1, 38, kGreen));
     QVERIFY(filledWith(field, x, y, 36, 1, kBlack));
     QVERIFY(cellShows(3, 4, 7));
+    // Drawing and erasing under the ring touch exactly the picture area.
+    for (int sign : {1, 2, 17, 33}) {
+        G.CurrentSign = sign;
+        AddZnak(kDrawSign, 3, 4);
+        QCOMPARE(G.FieldGrid(3, 4), sign);
+        QVERIFY(cellShows(3, 4, sign));
+    }
+    AddZnak(kEraseCell, 3, 4);
+    QCOMPARE(G.FieldGrid(3, 4), kEmpty);
+    QVERIFY(cellIsEmpty(3, 4));
+    QVERIFY(filledWith(field, x + 1, y + 1, 34, 1, kGreen));
+    QVERIFY(filledWith(field, x + 1, y + 38, 34, 1, kGreen));
+    QVERIFY(filledWith(field, x, y, 36, 1, kBlack));
+    QVERIFY(filledWith(field, x + 35, y, 1, 40, kBlack));
     // The mouse moves it too; a point outside the field leaves it.
     QTest::keyClick(&game.box("picMenu"), Qt::Key_Escape);
     QTest::mouseMove(&game.box("picPole"), QPoint(36 * 9 + 5, 40 * 2 + 5));
@@ -149,26 +152,6 @@ void WindowTest::cursorRingMovesWithoutTouchingPicturesOrOutlines() {
     QCOMPARE(G.CursorRow, 2);
     picPole_MouseMove(1, 0, 600, 10);
     QCOMPARE(G.CursorCol, 9);
-}
-
-void WindowTest::addZnakDrawsAndErasesExactlyThePictureArea() {
-    GameFixture game;
-    game.start();
-    Surface& field = forma().picPole;
-    KursorKvadrat(5, 5);
-    for (int sign : {1, 2, 17, 33}) {
-        G.CurrentSign = sign;
-        AddZnak(kDrawSign, 5, 5);
-        QCOMPARE(G.FieldGrid(5, 5), sign);
-        QVERIFY(cellShows(5, 5, sign));
-    }
-    AddZnak(kEraseCell, 5, 5);
-    QCOMPARE(G.FieldGrid(5, 5), kEmpty);
-    QVERIFY(cellIsEmpty(5, 5));
-    const int x = cellX(5), y = cellY(5);
-    QVERIFY(filledWith(field, x + 1, y + 1, 34, 1, kGreen));
-    QVERIFY(filledWith(field, x, y, 36, 1, kBlack));
-    QVERIFY(filledWith(field, x + 35, y, 1, 40, kBlack));
 }
 
 void WindowTest::menuEntriesFollowTheMouseWithinTheirBounds() {
@@ -220,7 +203,7 @@ void WindowTest::menuKeysWrapAndClose() {
     QVERIFY(!forma().picMenu.isVisible());
     // A click on the field takes the focus from an open menu, which closes.
     OpenMenu();
-    click(game.box("picPole"), 10, 10);
+    click(game.box("picPole"), QPoint(10, 10));
     QVERIFY(!forma().picMenu.isVisible());
 }
 
@@ -234,14 +217,14 @@ void WindowTest::menuButtonOpensOnlyWhenReleasedOnIt() {
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(60, 40));
     QVERIFY(!menuButtonPressed());
     QVERIFY(!forma().picMenu.isVisible());
-    click(button, 40, 88);
+    click(button, QPoint(40, 88));
     QVERIFY(forma().picMenu.isVisible());
     QVERIFY(menuButtonPressed());
     // A second click closes it again, and the button looks released.
-    click(button, 20, 40);
+    click(button, QPoint(20, 40));
     QVERIFY(!forma().picMenu.isVisible());
     QVERIFY(!menuButtonPressed());
-    click(button, 20, 40);
+    click(button, QPoint(20, 40));
     QVERIFY(forma().picMenu.isVisible());
     // Another application coming to the front leaves it open; a click in the window closes it.
     QApplication::setActiveWindow(nullptr);
@@ -253,7 +236,7 @@ void WindowTest::menuButtonOpensOnlyWhenReleasedOnIt() {
     // While the field is busy the button does nothing.
     QTest::keyClick(&game.box("picMenu"), Qt::Key_Escape);
     G.Busy = FieldLock::Busy;
-    click(button, 20, 40);
+    click(button, QPoint(20, 40));
     QVERIFY(!forma().picMenu.isVisible());
 }
 
@@ -343,7 +326,7 @@ void WindowTest::closeButtonReleasedOutsideKeepsTheProgram() {
     QVERIFY(!showsSheet(f.picExit, 0, 0, f.picExit2, 0, 0, 30, 30));
     QVERIFY(game.messages.empty());
     // Released on it in mode 0: the program closes without a question.
-    click(exit, 29, 29);
+    click(exit, QPoint(29, 29));
     QVERIFY(!game.window().isVisible());
     QVERIFY(game.messages.empty());
 }

@@ -1,6 +1,7 @@
 #include "support/Pixels.h"
 
 #include <QImage>
+#include <QTest>
 #include <QtMath>
 
 #include "core/Geometry.h"
@@ -56,4 +57,26 @@ bool lampSpent(int unit) {
 bool lampLit(int unit) {
     Forma& f = forma();
     return showsSheet(f.picAkamulyator, lampX(unit), kLampTop, f.picAkamulyator2, 0, 0, 20, 20);
+}
+
+QImage onScreen(const Surface& surface) { return surface.widget()->grab().toImage(); }
+
+bool bare(const Surface& surface) {
+    return showsSheet(surface, 0, 0, surface, 0, 0, surface.width(), surface.height());
+}
+
+bool panelShows(const Surface& panel, int onesX, int n) {
+    const QString digits = QString::number(n);
+    for (int k = 0; k < digits.size(); ++k) {
+        const int digit = digits.at(digits.size() - 1 - k).digitValue();
+        if (!showsSheet(panel, onesX - 24 * k, 28, forma().picKG2, 18 * digit, 0, 18, 29))
+            return false;
+    }
+    const int left = onesX - 24 * int(digits.size());
+    return showsSheet(panel, left, 28, panel, left, 28, 18, 29);
+}
+
+void click(PictureBox& box, QPoint at, Qt::MouseButton button) {
+    QTest::mousePress(&box, button, {}, at);
+    QTest::mouseRelease(&box, button, {}, at);
 }

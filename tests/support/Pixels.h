@@ -1,5 +1,10 @@
 #pragma once
+#include <QImage>
+#include <QPoint>
+
 #include "ui/Controls.h"
+
+class PictureBox;
 
 // The stored picture of a sheet at a logical pixel (without anything drawn over it).
 Rgb sheetPixel(const Surface& sheet, int x, int y);
@@ -15,3 +20,11 @@ bool lampSpent(int unit);
 bool lampLit(int unit);
 // The cell's picture carries the flag of `sign` over its lower-right quarter.
 bool flagged(int col, int row, int sign);
+// The surface as the player sees it, with whatever is drawn over it.
+QImage onScreen(const Surface& surface);
+// Nothing is drawn over the surface's stored picture: a blank panel, a button with no face.
+bool bare(const Surface& surface);
+// A panel shows the number's digits right-aligned with the ones at onesX, and nothing left of them.
+bool panelShows(const Surface& panel, int onesX, int n);
+// A press and release of the button at one point of the box.
+void click(PictureBox& box, QPoint at, Qt::MouseButton button = Qt::LeftButton);

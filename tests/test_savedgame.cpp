@@ -320,6 +320,7 @@ void SavedGameTest::aDamagedSavedGameLeavesTheGameAsItWas_data() {
     QTest::newRow("the good one, for comparison") << handMadeGame(kGoodGame) << true;
     QTest::newRow("last line missing") << handMadeGame(kGoodGame.first(6)) << false;
     QTest::newRow("only the magic") << QByteArray("[tavik_game]\r\n") << false;
+    QTest::newRow("magic in other letters") << handMadeGame(kGoodGame).replace("[tavik_game]", "[Tavik_Game]") << false;
     QTest::newRow("seed not a number") << handMadeGame(kGoodGame).replace(" 77 ", " 7x ") << false;
     QTest::newRow("more names counted than there are") << with(4, " 2 ") << false;
     QTest::newRow("fewer names counted than there are") << with(4, " -1 ") << false;

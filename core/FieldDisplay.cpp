@@ -70,7 +70,7 @@ void StopFieldActivity() {
     f.picOchki.setVisible(false);
     f.picKirpich.setVisible(false);
     G.LampBlinks = 0;
-    G.BatteryCheckDue = 0;
+    G.BatteryCheckDue = false;
     G.Busy = FieldLock::Free;
 }
 

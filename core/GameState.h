@@ -55,8 +55,8 @@ struct GameState {
     // The battery.
     int32_t BatteryCharge = kBatteryCapacity;
     int32_t LampBlinks = 0;
-    // 1 when a blinking ended during a run: the run's end decides whether the battery ends the game.
-    int32_t BatteryCheckDue = 0;
+    // A blinking ended during a run: the run's end decides whether the battery ends the game.
+    bool BatteryCheckDue = false;
 
     // The in-window menu: its captions, the highlighted entry, the right end of the highlight bar,
     // and what the menu button's press found.

@@ -8,7 +8,6 @@
 #include "ui/Messages.h"
 #include "ui/Windows.h"
 
-
 void SaveFile(bool saveAs) {
     if (G.GameMode != Mode::Sowing || AnalizPolya() != 0)
         return;

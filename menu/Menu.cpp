@@ -7,7 +7,7 @@
 #include "core/FieldDisplay.h"
 #include "core/GameState.h"
 #include "menu/Commands.h"
-#include "play/VyborZnaka.h"
+#include "play/FieldInput.h"
 #include "ui/Events.h"
 #include "ui/Forma.h"
 
@@ -30,9 +30,6 @@ void closeMenu() {
     f.picMenu.setVisible(false);
     f.picPole.setFocus();
 }
-
-// The menu button does nothing while the field is busy, as F10 does.
-bool menuBlocked() { return G.Busy == FieldLock::Busy || pickInProgress(); }
 }  // namespace
 
 int MenuHot() { return G.MenuHot; }
@@ -90,7 +87,8 @@ int menuEntryAt(int x, int y) {
 }
 
 void picKnMenu_MouseDown(int, int, int, int) {
-    if (menuBlocked())
+    // The menu button does nothing while the field is busy, as F10 does.
+    if (fieldBlocked())
         return;
     Forma& f = forma();
     f.picKnMenu.paintWhole(f.picKnMenu2);
@@ -99,7 +97,8 @@ void picKnMenu_MouseDown(int, int, int, int) {
 }
 
 void picKnMenu_MouseUp(int, int, int x, int y) {
-    if (menuBlocked())
+    // The menu button does nothing while the field is busy, as F10 does.
+    if (fieldBlocked())
         return;
     // The button is a toggle: a press and release on it opens a closed menu and closes an open one.
     if (x >= 0 && x <= 40 && y >= 0 && y <= 88) {

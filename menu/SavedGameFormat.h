@@ -15,7 +15,6 @@
 // scrambled with the field files' substitution, under a fresh seed for every file. Depends on
 // QtCore only, so a fuzzer can feed the reader whatever it likes.
 
-
 // What a saved game holds: nothing of a pick or a run under way, not the shuffle switch.
 struct SavedGame {
     int32_t LevelNumber = 0;

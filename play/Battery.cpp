@@ -27,7 +27,7 @@ void TimerAkamulyatorLampa() {
     f.TimerAkamulyator.setEnabled(false);
     f.picOchki.setVisible(false);
     f.picKirpich.setVisible(false);
-    G.BatteryCheckDue = 1;
+    G.BatteryCheckDue = true;
     if (f.TimerRobot.isEnabled())
         return;  // the run's end gives the field back and looks at the battery
     G.Busy = FieldLock::Free;
@@ -36,9 +36,9 @@ void TimerAkamulyatorLampa() {
 }
 
 void EndGameIfBatteryFlat() {
-    if (G.BatteryCheckDue == 0)
+    if (!G.BatteryCheckDue)
         return;
-    G.BatteryCheckDue = 0;
+    G.BatteryCheckDue = false;
     // A game that has already ended, by the last field or the battery, ends only once.
     if (G.GameMode != Mode::Playing || G.BatteryCharge >= 1)
         return;

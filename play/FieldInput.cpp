@@ -36,8 +36,10 @@ void KursorKvadrat(int col, int row) {
     drawCursorRing(col, row, kGreen);
 }
 
+bool fieldBlocked() { return G.Busy == FieldLock::Busy || pickInProgress(); }
+
 void picPole_MouseDown(int, int, int, int) {
-    if (G.Busy == FieldLock::Free && !pickInProgress())
+    if (!fieldBlocked())
         G.FieldPressed = 1;
 }
 
@@ -50,7 +52,7 @@ void picPole_MouseMove(int, int, int x, int y) {
 void picPole_MouseUp(int button, int, int x, int y) {
     // A press that began before a run must not become a pick once the field is busy, and no
     // release, of any button, may touch a pick that is being handled.
-    const bool taken = G.FieldPressed == 1 && insideField(x, y) && G.Busy == FieldLock::Free && !pickInProgress();
+    const bool taken = G.FieldPressed == 1 && insideField(x, y) && !fieldBlocked();
     G.FieldPressed = 0;
     if (!taken)
         return;
@@ -75,7 +77,7 @@ void picPole_MouseUp(int button, int, int x, int y) {
 }
 
 void picPole_KeyDown(int key, int shift) {
-    if (G.Busy == FieldLock::Busy || pickInProgress())
+    if (fieldBlocked())
         return;
     switch (key) {
     case Qt::Key_F4:

@@ -1,6 +1,10 @@
 #pragma once
 // Keyboard and mouse input on the field and on the editor's palette, and the cursor square.
 
+// No press, release or key may reach the field (or the menu button): a field is laid out, the
+// tractor or the robot runs, or a pick is being handled.
+bool fieldBlocked();
+
 // Moves the green cursor square to a cell of the grid.
 void KursorKvadrat(int col, int row);
 

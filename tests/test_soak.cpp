@@ -24,7 +24,7 @@
 #include "menu/Menu.h"
 #include "menu/SavedGameFormat.h"
 #include "play/Route.h"
-#include "play/VyborZnaka.h"
+#include "play/FieldInput.h"
 #include "players/PlayersState.h"
 #include "support/EventWatch.h"
 #include "support/FieldShot.h"
@@ -337,7 +337,7 @@ void playPair(int fromCol, int fromRow, int toCol, int toRow) {
     pickBed(toCol, toRow);
 }
 
-bool playable() { return windowOpen() && G.GameMode == Mode::Playing && G.Busy == FieldLock::Free && !pickInProgress(); }
+bool playable() { return windowOpen() && G.GameMode == Mode::Playing && !fieldBlocked(); }
 
 void joinablePair() {
     const std::vector<BedPair> pairs = joinablePairs(G.FieldGrid);
@@ -406,7 +406,7 @@ void randomKey() {
 
 // A command as the open menu would run it; the menu cannot be reached while the field is busy.
 void menuCommand() {
-    if (G.Busy != FieldLock::Free || pickInProgress())
+    if (fieldBlocked())
         return;
     const int entry = chance(30) ? 0 : below(11);
     note(QStringLiteral("menu \"%1\"").arg(menuCaption(entry)));

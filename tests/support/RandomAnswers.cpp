@@ -71,22 +71,20 @@ MsgAnswer RandomAnswers::answer(const Message& message) {
     return yes ? MsgAnswer::Yes : MsgAnswer::No;
 }
 
+template <class Window>
+bool RandomAnswers::answerAs(QDialog& dialog) {
+    auto* window = qobject_cast<Window*>(&dialog);
+    if (window)
+        answer(*window);
+    return window != nullptr;
+}
+
 void RandomAnswers::answer(QDialog& dialog) {
     note_(QStringLiteral("window %1 \"%2\"").arg(QString::fromLatin1(dialog.metaObject()->className()), dialog.windowTitle()));
-    if (auto* d = qobject_cast<frmStart*>(&dialog))
-        answer(*d);
-    else if (auto* d = qobject_cast<QFileDialog*>(&dialog))
-        answer(*d);
-    else if (auto* d = qobject_cast<frmFile*>(&dialog))
-        answer(*d);
-    else if (auto* d = qobject_cast<frmIgroki*>(&dialog))
-        answer(*d);
-    else if (auto* d = qobject_cast<frmNameIgrokov*>(&dialog))
-        answer(*d);
-    else if (auto* d = qobject_cast<frmDoska*>(&dialog))
-        answer(*d);
-    else if (auto* d = qobject_cast<frmOprog*>(&dialog))
-        click(d->OK);
+    const bool answered = answerAs<frmStart>(dialog) || answerAs<QFileDialog>(dialog) || answerAs<frmFile>(dialog) ||
+                          answerAs<frmIgroki>(dialog) || answerAs<frmNameIgrokov>(dialog) || answerAs<frmDoska>(dialog);
+    if (auto* about = qobject_cast<frmOprog*>(&dialog); !answered && about)
+        click(about->OK);
     // Whatever is still open (help, a name refused, a field that could not be saved) is closed.
     if (dialog.isVisible())
         chance(50) ? QTest::keyClick(&dialog, Qt::Key_Escape) : dialog.reject();

@@ -29,6 +29,9 @@ private:
     int below(int n) { return n <= 0 ? 0 : int(random_() % unsigned(n)); }
     void read();
     void answer(QDialog& dialog);
+    // Answers the dialog when it is a Window; false when it is not.
+    template <class Window>
+    bool answerAs(QDialog& dialog);
     MsgAnswer answer(const Message& message);
     void answer(frmStart& dialog);
     void answer(QFileDialog& dialog);

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/Rnd.h"
-#include "tools/pole/PlainSearch.h"
-#include "tools/pole/Solver.h"
+#include "solver/PlainSearch.h"
+#include "solver/Solver.h"
 
 namespace {
 constexpr int kFields = 200;

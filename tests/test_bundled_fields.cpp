@@ -11,7 +11,7 @@
 #include "play/Route.h"
 #include "tools/pole/BundledFields.h"
 #include "tools/pole/FieldSource.h"
-#include "tools/pole/Rating.h"
+#include "solver/Rating.h"
 
 namespace {
 const QString kFolder = QStringLiteral(KELVARY_BUNDLED_FIELDS);

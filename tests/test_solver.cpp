@@ -11,11 +11,11 @@
 #include "core/Rnd.h"
 #include "play/Route.h"
 #include "tools/pole/FieldSource.h"
-#include "tools/pole/Occupancy.h"
-#include "tools/pole/PlainSearch.h"
-#include "tools/pole/PositionMemory.h"
-#include "tools/pole/Rating.h"
-#include "tools/pole/Solver.h"
+#include "solver/Occupancy.h"
+#include "solver/PlainSearch.h"
+#include "solver/PositionMemory.h"
+#include "solver/Rating.h"
+#include "solver/Solver.h"
 
 namespace {
 constexpr auto kPlenty = std::chrono::seconds(30);

@@ -7,7 +7,7 @@
 
 #include "core/FieldRecords.h"
 #include "core/Geometry.h"
-#include "tools/pole/Solver.h"
+#include "solver/Solver.h"
 
 // The fields that come with the game, from the gentle first bed to the full harvest. Each is a
 // drawn shape; its crops are sown at random from a fixed seed until a sowing proves harvestable.

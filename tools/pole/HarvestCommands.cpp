@@ -3,7 +3,7 @@
 
 #include "tools/pole/Commands.h"
 #include "tools/pole/FieldSource.h"
-#include "tools/pole/Solver.h"
+#include "solver/Solver.h"
 
 namespace {
 constexpr double kDefaultSeconds = 10;

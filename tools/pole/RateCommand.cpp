@@ -2,7 +2,7 @@
 
 #include "tools/pole/Commands.h"
 #include "tools/pole/FieldSource.h"
-#include "tools/pole/Rating.h"
+#include "solver/Rating.h"
 
 namespace {
 constexpr int kDefaultOrders = 1000;

@@ -1,11 +1,11 @@
-#include "tools/pole/Rating.h"
+#include "solver/Rating.h"
 
 #include <cstdlib>
 
 #include "core/Rnd.h"
-#include "tools/pole/Occupancy.h"
-#include "tools/pole/PictureSet.h"
-#include "tools/pole/Pictures.h"
+#include "solver/Occupancy.h"
+#include "solver/PictureSet.h"
+#include "solver/Pictures.h"
 
 namespace {
 // Two pictures of one kind, by bed number, the first before the second.

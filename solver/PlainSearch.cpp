@@ -1,4 +1,4 @@
-#include "tools/pole/PlainSearch.h"
+#include "solver/PlainSearch.h"
 
 #include <vector>
 

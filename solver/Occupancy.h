@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "core/FieldGrid.h"
-#include "tools/pole/PictureSet.h"
+#include "solver/PictureSet.h"
 
 // The field's taken beds (crops and fences) as bits, row by row and column by column, so that the
 // solver can ask its millions of route questions in a few machine instructions each. It answers

@@ -1,9 +1,9 @@
-#include "tools/pole/FieldFacts.h"
+#include "solver/FieldFacts.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "tools/pole/Pictures.h"
+#include "solver/Pictures.h"
 
 FieldFacts::FieldFacts(const FieldGrid& field) {
     for (const Picture& p : picturesOf(field)) {

@@ -2,8 +2,8 @@
 #include <array>
 
 #include "core/FieldGrid.h"
-#include "tools/pole/Occupancy.h"
-#include "tools/pole/PictureSet.h"
+#include "solver/Occupancy.h"
+#include "solver/PictureSet.h"
 
 // What a search knows of a field before it harvests anything and what stays true while it does:
 // where each kind stands, which pictures touch one of their kind, which could ever be joined.

@@ -1,4 +1,4 @@
-#include "tools/pole/Pictures.h"
+#include "solver/Pictures.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "tools/pole/Solver.h"
+#include "solver/Solver.h"
 
 #include <algorithm>
 #include <array>
@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "tools/pole/FieldFacts.h"
-#include "tools/pole/Occupancy.h"
-#include "tools/pole/PictureSet.h"
-#include "tools/pole/PositionMemory.h"
+#include "solver/FieldFacts.h"
+#include "solver/Occupancy.h"
+#include "solver/PictureSet.h"
+#include "solver/PositionMemory.h"
 
 namespace {
 constexpr int kBeds = kCols * kRows;

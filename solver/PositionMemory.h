@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "tools/pole/PictureSet.h"
+#include "solver/PictureSet.h"
 
 // The positions a search has refuted, in one flat table probed in place: the solver asks about
 // every position it reaches, so the asking has to cost no allocation. The empty set marks a free

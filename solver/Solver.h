@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/FieldGrid.h"
-#include "tools/pole/Pictures.h"
+#include "solver/Pictures.h"
 
 // Decides exactly whether a field can be harvested to the last bed under the game's route rule.
 

@@ -1,4 +1,4 @@
-#include "tools/pole/Occupancy.h"
+#include "solver/Occupancy.h"
 
 #include <algorithm>
 #include <array>

@@ -117,7 +117,15 @@ void picMenu_MouseMove(int, int, int x, int y) {
         MenuNewLine(entry);
 }
 
+namespace {
+// Input still queued for the menu after it closed, or arriving while a pick runs, must not start
+// a command under the pick's feet.
+bool menuTakesInput() { return forma().picMenu.isVisible() && !fieldBlocked(); }
+}  // namespace
+
 void picMenu_MouseUp(int, int, int x, int y) {
+    if (!menuTakesInput())
+        return;
     const int entry = menuEntryAt(x, y);
     if (entry >= 0)
         RunMenuItem(G.MenuItems[entry]);
@@ -137,7 +145,8 @@ void picMenu_KeyDown(int key, int) {
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        RunMenuItem(G.MenuItems[G.MenuHot]);
+        if (menuTakesInput())
+            RunMenuItem(G.MenuItems[G.MenuHot]);
         return;
     default:
         return;

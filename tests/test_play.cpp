@@ -437,7 +437,14 @@ void PlayTest::fieldInputArrivingDuringAPickIsDropped() {
                                                             field.mapToGlobal(elsewhere), button, {}, Qt::NoModifier));
     }
     QCoreApplication::postEvent(&field, new QKeyEvent(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier));
+    // So do a release on the closed menu's "Засеять новое поле" and an Enter for the menu.
+    PictureBox& menu = game.box("picMenu");
+    const QPoint sowing(40, 29 * 4 + 14);
+    QCoreApplication::postEvent(&menu, new QMouseEvent(QEvent::MouseButtonRelease, sowing, menu.mapToGlobal(sowing),
+                                                       Qt::LeftButton, {}, Qt::NoModifier));
+    QCoreApplication::postEvent(&menu, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
     pickAt(7, 3);
+    QCOMPARE(G.GameMode, Mode::Playing);
     QVERIFY(forma().TimerRobot.isEnabled());
     QCOMPARE(G.BatteryCharge, kBatteryCapacity);
     QCOMPARE(G.PickCol, 2);

@@ -65,7 +65,8 @@ void NewUroven(int n) {
         const QString lower = name.toLower();
         if (G.PlayedFields.contains(lower) || OpenPole(name, kForPlay) != 0)
             continue;
-        ++G.LevelNumber;
+        if (G.LevelNumber < kMaxLevel)
+            ++G.LevelNumber;
         drawLevelNumber();
         forma().picAkamulyator.cls();
         G.BatteryCharge = kBatteryCapacity;

@@ -1,6 +1,6 @@
 // The game installed as a desktop program, or a program folder copied where it cannot be written:
-// the data it ships is copied into the player's own data folder, where the help page, the fields
-// and the photos are found; a writable program folder keeps running from where it is.
+// the data it ships is copied into the player's own data folder, where the help page, the fields,
+// the photos and a program folder's players, records and settings are found; a writable program folder keeps running from where it is.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -103,16 +103,18 @@ void InstallTest::readOnlyProgramFolderFillsThePlayersFolderFromBesideTheBinary(
     InstalledTree tree;
     QTemporaryDir opt;
     const QString app = opt.path() + QLatin1Char('/');
-    for (const char* file : {"Help.htm", "help/field.png", "Avariya.mp3", "Pole/Sad.tvk", "Photo/kot.png"})
+    // The folder's players, honour board and settings go with the data; the programs do not.
+    const auto data = {"Help.htm",     "help/field.png", "Avariya.mp3", "Pole/Sad.tvk",
+                       "Photo/kot.png", "Igroki.ini",     "Lidery.ini",  "Tavik.ini"};
+    for (const char* file : data)
         put(app + QLatin1String(file), QByteArray("beside: ") + file);
-    // The programs and whatever players' files the folder had are not the player's to take.
-    for (const char* file : {"kelvary", "kelvary_sound.so", "Igroki.ini", "Lidery.ini", "Tavik.ini"})
+    for (const char* file : {"kelvary", "kelvary_sound.so"})
         put(app + QLatin1String(file), "not data");
     const QString folder = programFolder(opt.path(), false);
     QCOMPARE(folder, tree.userFolder());
-    for (const char* file : {"Help.htm", "help/field.png", "Avariya.mp3", "Pole/Sad.tvk", "Photo/kot.png"})
+    for (const char* file : data)
         QCOMPARE(contentOf(folder + QLatin1Char('/') + QLatin1String(file)), QByteArray("beside: ") + file);
-    for (const char* file : {"kelvary", "kelvary_sound.so", "Igroki.ini", "Lidery.ini", "Tavik.ini"})
+    for (const char* file : {"kelvary", "kelvary_sound.so"})
         QVERIFY2(!QFileInfo::exists(folder + QLatin1Char('/') + QLatin1String(file)), file);
 }
 

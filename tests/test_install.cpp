@@ -8,11 +8,14 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "core/ProgramFolder.h"
 #include "core/ShippedData.h"
+#include "core/SingleInstance.h"
+#include "ui/Messages.h"
 
 namespace {
 void put(const QString& path, const QByteArray& bytes) {
@@ -61,6 +64,7 @@ private slots:
     void readOnlyProgramFolderFillsThePlayersFolderFromBesideTheBinary();
     void programFolderWithItsDataBesideTheBinaryRunsWhereItIs();
     void cmakeInstallGivesATreeTheGameStartsFrom();
+    void aSecondCopyOnTheFolderIsToldAndACrashedOneBlocksNothing();
 };
 
 void InstallTest::installedGameKeepsItsFilesInThePlayersDataFolder() {
@@ -116,6 +120,23 @@ void InstallTest::readOnlyProgramFolderFillsThePlayersFolderFromBesideTheBinary(
         QCOMPARE(contentOf(folder + QLatin1Char('/') + QLatin1String(file)), QByteArray("beside: ") + file);
     for (const char* file : {"kelvary", "kelvary_sound.so"})
         QVERIFY2(!QFileInfo::exists(folder + QLatin1Char('/') + QLatin1String(file)), file);
+}
+
+void InstallTest::aSecondCopyOnTheFolderIsToldAndACrashedOneBlocksNothing() {
+    QTemporaryDir folder;
+    QStringList said;
+    setMessageResponder([&said](const Message& message) {
+        said << message.text;
+        return MsgAnswer::Ok;
+    });
+    // The lock a crashed copy left: its process is long gone.
+    put(folder.filePath(QLatin1String(kFolderLock)),
+        "999999999\nkelvary\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    QVERIFY(claimFolder(folder.path()));
+    QVERIFY(said.isEmpty());
+    QVERIFY(!claimFolder(folder.path()));
+    QCOMPARE(said, QStringList{QStringLiteral("Kelvary уже запущена.")});
+    setMessageResponder(nullptr);
 }
 
 void InstallTest::programFolderWithItsDataBesideTheBinaryRunsWhereItIs() {

@@ -74,6 +74,5 @@ void NewUroven(int n) {
         G.LastFieldName = lower;
         return;
     }
-    MsgBox(QStringLiteral("Поздравляю! Весь урожай собран!"), MsgIcon::Information);
-    EndGame();
+    EndGameAfter([] { MsgBox(QStringLiteral("Поздравляю! Весь урожай собран!"), MsgIcon::Information); });
 }

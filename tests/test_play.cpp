@@ -57,6 +57,7 @@ private slots:
     void longerRouteRunsAtFullSpeedAndHarvestCounts();
     void eachWrongPickSpendsALampUntilTheBatteryEndsTheGame();
     void aSixthWrongPickDuringTheLastBlinkingEndsTheGameOnce();
+    void theHarvestCountsNoFurtherThanItsPanelShows();
     void aWrongPickDuringTheBlinkingMovesToTheNextLamp();
     void aRunThatEndsWhileTheLampBlinksKeepsTheFieldBlocked();
     void anEmptyBatteryEndsTheGameOnlyOnceTheRobotHasStopped_data();
@@ -217,12 +218,24 @@ void PlayTest::aSixthWrongPickDuringTheLastBlinkingEndsTheGameOnce() {
     TimerAkamulyatorLampa();
     pickAt(0, 0);
     pickAt(1, 0);
-    QCOMPARE(G.BatteryCharge, -1);
+    QCOMPARE(G.BatteryCharge, 0);  // a flat battery stays flat, so a save now reads back
     QCOMPARE(G.LampBlinks, kLampBlinkTicks);
-    blinkOut();  // the lamp of unit -1 lies outside the panel
+    blinkOut();
     QCOMPARE(game.messageTexts(), QStringList{QStringLiteral("Игра окончена!\nУ робота сел аккамулятор.")});
     QCOMPARE(G.GameMode, Mode::Over);
     QVERIFY(!forma().TimerAkamulyator.isEnabled());
+}
+
+void PlayTest::theHarvestCountsNoFurtherThanItsPanelShows() {
+    GameFixture game;
+    startGame(game);
+    layOutForPlay({{0, 0, 2}, {1, 0, 2}, {5, 5, 3}, {6, 5, 3}});
+    G.Harvest = kMaxHarvest;
+    pickAt(0, 0);
+    pickAt(1, 0);
+    runRobot();
+    QCOMPARE(G.Harvest, kMaxHarvest);
+    QVERIFY(panelShows(forma().picKG, 119, kMaxHarvest));
 }
 
 void PlayTest::aWrongPickDuringTheBlinkingMovesToTheNextLamp() {

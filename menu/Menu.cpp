@@ -118,6 +118,9 @@ void picMenu_MouseMove(int, int, int x, int y) {
 }
 
 void picMenu_MouseUp(int, int, int x, int y) {
+    // A release that waited while a pick let events run must not start a command inside it.
+    if (fieldBlocked())
+        return;
     const int entry = menuEntryAt(x, y);
     if (entry >= 0)
         RunMenuItem(G.MenuItems[entry]);
@@ -137,7 +140,8 @@ void picMenu_KeyDown(int key, int) {
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        RunMenuItem(G.MenuItems[G.MenuHot]);
+        if (!fieldBlocked())
+            RunMenuItem(G.MenuItems[G.MenuHot]);
         return;
     default:
         return;

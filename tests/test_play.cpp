@@ -450,7 +450,15 @@ void PlayTest::fieldInputArrivingDuringAPickIsDropped() {
                                                             field.mapToGlobal(elsewhere), button, {}, Qt::NoModifier));
     }
     QCoreApplication::postEvent(&field, new QKeyEvent(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier));
+    // A release on the menu, still open, on "Засеять новое поле", and Enter there.
+    PictureBox& menu = game.box("picMenu");
+    menu.setVisible(true);
+    const QPoint sowNew(20, 4 + 29 * 4 + 10);
+    QCoreApplication::postEvent(&menu, new QMouseEvent(QEvent::MouseButtonRelease, sowNew, menu.mapToGlobal(sowNew),
+                                                       Qt::LeftButton, {}, Qt::NoModifier));
+    QCoreApplication::postEvent(&menu, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
     pickAt(7, 3);
+    QCOMPARE(G.GameMode, Mode::Playing);
     QVERIFY(forma().TimerRobot.isEnabled());
     QCOMPARE(G.BatteryCharge, kBatteryCapacity);
     QCOMPARE(G.PickCol, 2);

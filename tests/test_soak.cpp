@@ -507,6 +507,9 @@ void putFiles() {
     };
     field(QStringLiteral("x-dlinny.tvk"), {{0, 0, 7}, {15, 9, 7}});
     field(QStringLiteral("x-malo.tvk"), {{3, 4, 5}, {4, 4, 1}, {5, 4, 5}, {7, 7, 9}, {8, 8, 9}});
+    // Small fields in a row, so that a game started among them ends its levels quickly.
+    for (int n = 2; n <= 4; ++n)
+        field(QStringLiteral("x-malo%1.tvk").arg(n), {{n, 1, n + 10}, {9, n, n + 10}, {n, 7, n + 20}, {12, n + 4, n + 20}});
     field(QStringLiteral(".skrytoe.tvk"), {{1, 1, 3}, {2, 2, 3}});
     field(QStringLiteral("поле★.tvk"), {{1, 1, 4}, {9, 2, 4}});
     game->writeFile(QStringLiteral("Pole/plokhoe.tvk"), "[tavik]\r\n 5 \r\n 99 \r\nxx\r\n");

@@ -1,6 +1,7 @@
 // The game installed as a desktop program, or a program folder copied where it cannot be written:
 // the data it ships is copied into the player's own data folder, where the help page, the fields,
-// the photos and a program folder's players, records and settings are found; a writable program folder keeps running from where it is.
+// the photos and a program folder's players, records and settings are found; a writable program
+// folder keeps running from where it is. One copy of the game runs on a folder at a time.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>

@@ -136,7 +136,7 @@ void RandomAnswers::answer(QDialog& dialog) {
 void RandomAnswers::answer(frmStart& dialog) {
     // Mostly among the small fields at the end of the list, so that levels and games end.
     const QList<QListWidgetItem*> small = dialog.List1->findItems(QStringLiteral("x-"), Qt::MatchStartsWith);
-    const int line = !small.isEmpty() && chance(60) ? dialog.List1->row(small[below(int(small.size()))])
+    const int line = !small.isEmpty() && chance(75) ? dialog.List1->row(small[below(int(small.size()))])
                                                      : below(dialog.List1->count());
     clickLine(dialog.List1, line);
     // Mostly without the tractor: its eight seconds a field would leave little time for play.

@@ -15,7 +15,8 @@ int SavePole(const QString& name) {
     if (name != G.FieldFileName && QFileInfo::exists(path) && !confirmReplace(name))
         return 0;
     const QByteArray bytes = fieldFileBytes(G.SownCells, newFileSeed(), G.ShuffleKinds);
-    if (reportWriteFailure(name, writeCheckedFile(path, bytes, [](const QList<QByteArray>& lines) { return parseFieldFile(lines).has_value(); })))
+    const auto readsBack = [](const QList<QByteArray>& lines) { return parseFieldFile(lines).has_value(); };
+    if (reportWriteFailure(name, writeCheckedFile(path, bytes, readsBack)))
         return 1;
     G.FieldFileName = name;
     forma().lblNameFile.setCaption(name);

@@ -74,5 +74,7 @@ void NewUroven(int n) {
         G.LastFieldName = lower;
         return;
     }
-    EndGameAfter([] { MsgBox(QStringLiteral("Поздравляю! Весь урожай собран!"), MsgIcon::Information); });
+    EndGameAfter([] {
+        MsgBox(QStringLiteral("Поздравляю! Весь урожай собран!"), MsgIcon::Information);
+    });
 }

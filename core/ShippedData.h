@@ -6,8 +6,9 @@
 inline constexpr char kCopiedRecord[] = ".kelvary-copied";
 
 // Brings the player's folder up to date with the data the program ships, from a program folder
-// or an install tree. A bundled field or photo, or the players, leaders or settings file, is copied once: one the record names, or one the
-// folder already has, is left alone, so a field the player changed or a photo they deleted stays
-// that way, while a newer version's new files still arrive. The help page, its pictures and the
+// or an install tree. A bundled field or photo, and a program folder's players, leaders and
+// settings files, are copied once: one the record names, or one the folder already has, is left
+// alone, so a field the player changed or a photo they deleted stays that way, while a newer
+// version's new files still arrive. The help page, its pictures and the
 // sound belong to the program and follow the shipped copy, so an upgrade reaches the player.
 void copyShippedData(const QString& shipped, const QString& userFolder);

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "core/FieldDisplay.h"
+#include "core/FieldFileFormat.h"
 #include "core/FileMessages.h"
 #include "core/GameState.h"
 #include "core/Rnd.h"
@@ -14,7 +15,8 @@ int SavePole(const QString& name) {
     if (name != G.FieldFileName && QFileInfo::exists(path) && !confirmReplace(name))
         return 0;
     const QByteArray bytes = fieldFileBytes(G.SownCells, newFileSeed(), G.ShuffleKinds);
-    if (reportWriteFailure(name, writeFileAtomically(path, bytes)))
+    const auto readsBack = [](const QList<QByteArray>& lines) { return parseFieldFile(lines).has_value(); };
+    if (reportWriteFailure(name, writeCheckedFile(path, bytes, readsBack)))
         return 1;
     G.FieldFileName = name;
     forma().lblNameFile.setCaption(name);

@@ -19,6 +19,7 @@ bool reportWriteFailure(const QString& name, WriteStatus status) {
         reportFile(name, " защищён от записи.");
         return true;
     case WriteStatus::Failed:
+    case WriteStatus::Unreadable:
         reportFile(name, " сохранить не возможно.");
         return true;
     case WriteStatus::Ok:

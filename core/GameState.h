@@ -57,6 +57,8 @@ struct GameState {
     int32_t LampBlinks = 0;
     // A blinking ended during a run: the run's end decides whether the battery ends the game.
     bool BatteryCheckDue = false;
+    // The game's end waits for a modal window to close; the field takes no input meanwhile.
+    bool EndWaits = false;
 
     // The in-window menu: its captions, the highlighted entry, the right end of the highlight bar,
     // and what the menu button's press found.

@@ -65,7 +65,8 @@ void NewUroven(int n) {
         const QString lower = name.toLower();
         if (G.PlayedFields.contains(lower) || OpenPole(name, kForPlay) != 0)
             continue;
-        ++G.LevelNumber;
+        if (G.LevelNumber < kMaxLevel)
+            ++G.LevelNumber;
         drawLevelNumber();
         forma().picAkamulyator.cls();
         G.BatteryCharge = kBatteryCapacity;
@@ -73,6 +74,7 @@ void NewUroven(int n) {
         G.LastFieldName = lower;
         return;
     }
-    MsgBox(QStringLiteral("Поздравляю! Весь урожай собран!"), MsgIcon::Information);
-    EndGame();
+    EndGameAfter([] {
+        MsgBox(QStringLiteral("Поздравляю! Весь урожай собран!"), MsgIcon::Information);
+    });
 }

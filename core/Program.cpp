@@ -4,6 +4,7 @@
 
 #include "core/Main.h"
 #include "core/ProgramFolder.h"
+#include "core/SingleInstance.h"
 
 int main(int argc, char* argv[]) {
     // The crash sound needs only what Debian's Qt Multimedia brings for its FFmpeg back end.
@@ -15,6 +16,9 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("kelvary"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/data/art/icon.png")));
     const QString executableFolder = QApplication::applicationDirPath();
-    Main(programFolder(executableFolder, QFileInfo(executableFolder).isWritable()));
+    const QString folder = programFolder(executableFolder, QFileInfo(executableFolder).isWritable());
+    if (!claimFolder(folder))
+        return 1;
+    Main(folder);
     return app.exec();
 }

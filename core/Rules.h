@@ -10,3 +10,8 @@ constexpr int32_t kBatteryCapacity = 5;
 constexpr int kLampTickMs = 200;
 constexpr int32_t kLampBlinkTicks = 1000 / kLampTickMs;
 static_assert(kLampBlinkTicks % 2 == 1, "a blinking must start and end with the lamp spent");
+
+// The most the panels show in full: five digits of harvest, four of the level. The game counts no
+// further, and a saved game holding more is not one it wrote.
+constexpr int32_t kMaxHarvest = 99999;
+constexpr int32_t kMaxLevel = 9999;

@@ -9,5 +9,10 @@ void readSettings(const QString& path, Settings& settings)
 
 WriteStatus writeSettings(const QString& path, const Settings& settings)
 {
-    return writeFileAtomically(path, settingsBytes(settings));
+    const auto readsBack = [&](const QList<QByteArray>& lines) {
+        Settings back;
+        parseSettings(lines, back);
+        return back.ShuffleKindsDefault == settings.ShuffleKindsDefault && back.NoTractor == settings.NoTractor;
+    };
+    return writeCheckedFile(path, settingsBytes(settings), readsBack);
 }

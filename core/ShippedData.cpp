@@ -22,6 +22,17 @@ QStringList filesUnder(const QDir& shipped, QLatin1String folder) {
     return files;
 }
 
+// The people, records and settings of a read-only program folder go with its player too.
+QStringList playersFiles(const QDir& shipped) {
+    QStringList files;
+    for (QLatin1String folder : kPlayersFolders)
+        files << filesUnder(shipped, folder);
+    for (const char* file : {"Igroki.ini", "Lidery.ini", "Tavik.ini"})
+        if (QFileInfo(shipped.filePath(QLatin1String(file))).isFile())
+            files << QLatin1String(file);
+    return files;
+}
+
 QStringList programFiles(const QDir& shipped) {
     QStringList files = filesUnder(shipped, QLatin1String("help"));
     for (const char* file : {"Help.htm", "Avariya.mp3"})
@@ -63,14 +74,13 @@ void copyShippedData(const QString& shipped, const QString& userFolder) {
     const QString recordPath = to.filePath(QLatin1String(kCopiedRecord));
     const QSet<QString> record = readRecord(recordPath);
     QList<QByteArray> added;
-    for (QLatin1String folder : kPlayersFolders)
-        for (const QString& file : filesUnder(from, folder)) {
-            if (record.contains(file))
-                continue;
-            const QString copy = to.filePath(file);
-            if (QFileInfo::exists(copy) || copyFile(from.filePath(file), copy))
-                added << file.toUtf8();
-        }
+    for (const QString& file : playersFiles(from)) {
+        if (record.contains(file))
+            continue;
+        const QString copy = to.filePath(file);
+        if (QFileInfo::exists(copy) || copyFile(from.filePath(file), copy))
+            added << file.toUtf8();
+    }
     if (!added.isEmpty()) {
         QFile out(recordPath);
         if (out.open(QIODevice::Append))

@@ -1,12 +1,14 @@
 #pragma once
 #include <QString>
 
-// The record, in the player's folder, of the bundled fields and photos ever copied into it.
+// The record, in the player's folder, of the bundled fields and photos (and the program folder's
+// players, leaders and settings) ever copied into it.
 inline constexpr char kCopiedRecord[] = ".kelvary-copied";
 
 // Brings the player's folder up to date with the data the program ships, from a program folder
-// or an install tree. A bundled field or photo is copied once: one the record names, or one the
-// folder already has, is left alone, so a field the player changed or a photo they deleted stays
-// that way, while a newer version's new files still arrive. The help page, its pictures and the
+// or an install tree. A bundled field or photo, and a program folder's players, leaders and
+// settings files, are copied once: one the record names, or one the folder already has, is left
+// alone, so a field the player changed or a photo they deleted stays that way, while a newer
+// version's new files still arrive. The help page, its pictures and the
 // sound belong to the program and follow the shipped copy, so an upgrade reaches the player.
 void copyShippedData(const QString& shipped, const QString& userFolder);

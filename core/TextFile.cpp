@@ -24,7 +24,7 @@ TextLines readTextLines(const QString& path)
     if (!info.exists())
         return {OpenStatus::NotFound, {}};
     QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         return {OpenStatus::Failed, {}};
     // Read one byte past the limit rather than trust size(), which knows nothing of pipes and devices.
     const QByteArray bytes = file.read(kMaxTextFileSize + 1);
@@ -61,10 +61,18 @@ std::optional<int32_t> parseNumber(QByteArrayView line)
 WriteStatus writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
     // An uncommitted QSaveFile discards its temporary file, leaving the target as it was.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return WriteStatus::Failed;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return writeFailure(path);
     return WriteStatus::Ok;
+}
+
+WriteStatus writeCheckedFile(const QString& path, const QByteArray& bytes, const ReadsBack& readsBack)
+{
+    return readsBack(splitLines(bytes)) ? writeFileAtomically(path, bytes) : WriteStatus::Unreadable;
 }
 
 QByteArray joinLines(const QList<QByteArray>& lines)

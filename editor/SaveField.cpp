@@ -24,8 +24,11 @@ void ContinueSowing() {
     openFrmFile();
 }
 
+// The list shows neither hidden names nor names ending in a blank, so a field saved under one
+// could never be picked again.
 bool acceptableFieldName(const QString& name) {
-    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && fitsCp1251(name);
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && fitsCp1251(name) &&
+           !name.startsWith(QLatin1Char('.')) && !name.endsWith(QLatin1Char(' '));
 }
 
 int SaveOrOpenNamed(const QString& typedName) {

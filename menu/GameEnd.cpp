@@ -8,12 +8,14 @@
 #include "players/PlayersState.h"
 #include "players/PlayersStore.h"
 #include "ui/Messages.h"
+#include "ui/Modal.h"
 #include "ui/Windows.h"
 
 void EndGame() {
     // Nothing may move on the field, or end the game a second time, once it is over.
     StopFieldActivity();
     G.GameMode = Mode::Over;
+    G.EndWaits = false;
     if (!beatsTheBoard(P.Leaders, G.Harvest))
         return;
     if (MsgBox(recordQuestion(P.Leaders, G.Harvest), MsgIcon::Information, MsgButtons::YesNo) == MsgAnswer::No)
@@ -32,6 +34,16 @@ void EndGame() {
     openFrmDoska();
     P.LeadersChanged = 1;
     G.Harvest = 0;
+}
+
+void EndGameAfter(void (*notice)()) {
+    G.EndWaits = true;
+    whenNoModalWindow([notice] {
+        if (!G.EndWaits)
+            return;  // the program closed meanwhile, and its closing ended the game
+        notice();
+        EndGame();
+    });
 }
 
 int UnloadGame() {

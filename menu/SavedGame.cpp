@@ -81,7 +81,9 @@ void SaveGame(bool saveAs) {
 void WriteGameFile(const QString& name) {
     if (name != G.GameFileName && QFileInfo::exists(name) && !confirmReplace(name))
         return;
-    if (reportWriteFailure(name, writeFileAtomically(name, savedGameBytes(currentGame(), newFileSeed()))))
+    const QByteArray bytes = savedGameBytes(currentGame(), newFileSeed());
+    const auto readsBack = [](const QList<QByteArray>& lines) { return parseSavedGame(lines).has_value(); };
+    if (reportWriteFailure(name, writeCheckedFile(name, bytes, readsBack)))
         return;
     G.GameFileName = name;
 }

@@ -51,7 +51,8 @@ std::optional<SavedGame> parseSavedGame(const QList<QByteArray>& lines) {
     const auto level = scrambledNumber(lines[2], GameUnscrambleTable);
     const auto harvest = scrambledNumber(lines[3], GameUnscrambleTable);
     const auto charge = scrambledNumber(lines[4], GameUnscrambleTable);
-    if (!level || *level < 0 || !harvest || *harvest < 0 || !charge || *charge < 0 || *charge > kBatteryCapacity)
+    const auto within = [](const std::optional<int32_t>& n, int32_t most) { return n && *n >= 0 && *n <= most; };
+    if (!within(level, kMaxLevel) || !within(harvest, kMaxHarvest) || !within(charge, kBatteryCapacity))
         return std::nullopt;
 
     const QByteArray plain = translated(lines.last(), GameUnscrambleTable);

@@ -42,8 +42,7 @@ void EndGameIfBatteryFlat() {
     // A game that has already ended, by the last field or the battery, ends only once.
     if (G.GameMode != Mode::Playing || G.BatteryCharge >= 1)
         return;
-    ShowGameOver();
-    EndGame();
+    EndGameAfter(ShowGameOver);
 }
 
 void ShowGameOver() {

@@ -36,7 +36,7 @@ void KursorKvadrat(int col, int row) {
     drawCursorRing(col, row, kGreen);
 }
 
-bool fieldBlocked() { return G.Busy == FieldLock::Busy || pickInProgress(); }
+bool fieldBlocked() { return G.Busy == FieldLock::Busy || pickInProgress() || G.EndWaits; }
 
 void picPole_MouseDown(int, int, int, int) {
     if (!fieldBlocked())

@@ -4,6 +4,7 @@
 #include "core/FieldDisplay.h"
 #include "core/GameState.h"
 #include "core/Levels.h"
+#include "core/Rules.h"
 #include "play/Battery.h"
 #include "ui/Events.h"
 #include "ui/Forma.h"
@@ -25,7 +26,8 @@ void TimerDvigenieRobota() {
     f.TimerRobot.setEnabled(false);
     f.imgRobot.setVisible(false);
     f.imgRobot2.setVisible(true);
-    ++G.Harvest;
+    if (G.Harvest < kMaxHarvest)
+        ++G.Harvest;
     DrawHarvest();
     // Whichever of the robot and the lamp ends last gives the field back and looks at the battery.
     const bool lampBlinks = f.TimerAkamulyator.isEnabled();

@@ -1,5 +1,7 @@
 #include "play/VyborZnaka.h"
 
+#include <algorithm>
+
 #include "core/FieldDisplay.h"
 #include "core/GameState.h"
 #include "play/Flags.h"
@@ -15,11 +17,12 @@ struct PickGuard {
     ~PickGuard() { G.Picking = false; }
 };
 
-// A wrong pick costs a battery unit; the lamp of that unit blinks.
+// A wrong pick costs a battery unit; the lamp of that unit blinks. A flat battery stays at 0, so a
+// game saved during the last blinking reads back.
 void wrongPick() {
     PlayAvariya();
     G.LampBlinks = kLampBlinkTicks;
-    G.BatteryCharge -= 1;
+    G.BatteryCharge = std::max(G.BatteryCharge - 1, 0);
     forma().TimerAkamulyator.setEnabled(true);
 }
 

@@ -1,5 +1,6 @@
 #include "players/Photo.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
 
@@ -14,7 +15,11 @@ QImage loadPhoto(const QString& photoFile)
     if (photoFile.isEmpty() || photoFile.contains(QLatin1Char('/')) || photoFile == QLatin1String(".") ||
         photoFile == QLatin1String(".."))
         return {};
-    QImageReader reader(photoFolder() + photoFile);
+    // A pipe or a device under a photo's name would block the reader; it shows no photo.
+    const QString path = photoFolder() + photoFile;
+    if (!QFileInfo(path).isFile())
+        return {};
+    QImageReader reader(path);
     // Only the corner a photo box shows is decoded, so a huge picture costs no more than a small one.
     const QSize size = reader.size();
     if (size.isValid())

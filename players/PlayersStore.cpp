@@ -1,18 +1,26 @@
 #include "players/PlayersStore.h"
 
+#include <algorithm>
+
+#include "core/FileMessages.h"
 #include "core/GameState.h"
 #include "core/Rnd.h"
 #include "core/TextFile.h"
+#include "players/LeadersFormat.h"
+#include "players/PlayersFormat.h"
 #include "players/PlayersState.h"
-#include "ui/Messages.h"
 
 namespace {
 QString playersPath() { return G.AppFolder + QStringLiteral("Igroki.ini"); }
 QString leadersPath() { return G.AppFolder + QStringLiteral("Lidery.ini"); }
 
-void reportProtected(const QString& fileName)
+// Bytes the reader would refuse are not worth keeping; every other failure reads as protected.
+bool reportFailure(const QString& fileName, WriteStatus status)
 {
-    MsgBox(QStringLiteral("Файл %1 защищён от записи.").arg(fileName), MsgIcon::Critical);
+    if (status == WriteStatus::Ok)
+        return false;
+    reportWriteFailure(fileName, status == WriteStatus::Unreadable ? status : WriteStatus::Protected);
+    return true;
 }
 }
 
@@ -25,10 +33,12 @@ void ReadIgrokov()
 
 void SaveIgrokov()
 {
-    if (writeFileAtomically(playersPath(), playersFileBytes(P.Players, P.PlayersLast)) != WriteStatus::Ok) {
-        reportProtected(QStringLiteral("Igroki.ini"));
+    const auto readsBack = [](const QList<QByteArray>& lines) {
+        return parsePlayersFile(lines).PlayersLast == P.PlayersLast;
+    };
+    const QByteArray bytes = playersFileBytes(P.Players, P.PlayersLast);
+    if (reportFailure(QStringLiteral("Igroki.ini"), writeCheckedFile(playersPath(), bytes, readsBack)))
         return;
-    }
     P.PlayersChanged = 0;
 }
 
@@ -41,6 +51,11 @@ void ReadLiderov()
 
 void SaveLiderov()
 {
-    if (writeFileAtomically(leadersPath(), leadersFileBytes(P.Leaders, newFileSeed())) != WriteStatus::Ok)
-        reportProtected(QStringLiteral("Lidery.ini"));
+    const auto readsBack = [](const QList<QByteArray>& lines) {
+        const LeaderBoard board = parseLeadersFile(lines).board;
+        return std::equal(board.begin(), board.end(), P.Leaders.begin(),
+                          [](const Leader& a, const Leader& b) { return a.Score == b.Score; });
+    };
+    const QByteArray bytes = leadersFileBytes(P.Leaders, newFileSeed());
+    reportFailure(QStringLiteral("Lidery.ini"), writeCheckedFile(leadersPath(), bytes, readsBack));
 }

@@ -5,6 +5,8 @@
 
 #include "core/GameState.h"
 #include "menu/GameEnd.h"
+#include "menu/Menu.h"
+#include "play/Battery.h"
 #include "players/PlayersState.h"
 #include "support/GameFixture.h"
 #include "support/ModalScript.h"
@@ -56,6 +58,7 @@ private slots:
     void closingTheListWithoutAChoiceForfeitsTheRecord();
     void noToLeavingKeepsTheGameAndItsRecord();
     void theLeadersFileIsWrittenOnlyAfterANewEntry();
+    void theEndWaitsForAnOpenPlayersList();
 };
 
 void GameEndTest::onlyAHarvestAboveTheFifthPlaceIsOffered() {
@@ -206,6 +209,28 @@ void GameEndTest::theLeadersFileIsWrittenOnlyAfterANewEntry() {
     restart.writeFile(QStringLiteral("Lidery.ini"), written);
     restart.start();
     QCOMPARE(boardNames(), QStringList({QStringLiteral("Оля 12"), " 0", " 0", " 0", " 0"}));
+}
+
+void GameEndTest::theEndWaitsForAnOpenPlayersList() {
+    GameFixture game;
+    startWith(game, {});
+    G.GameMode = Mode::Playing;
+    G.Harvest = 12;
+    G.BatteryCharge = 0;
+    G.LampBlinks = 1;
+    game.answerNext(MsgAnswer::No);
+    ModalScript script;
+    script.then<frmIgroki>([&game](frmIgroki& list) {
+        TimerAkamulyatorLampa();  // the last blinking ends while the list is open
+        QVERIFY(game.messages.empty());
+        QCOMPARE(G.GameMode, Mode::Playing);
+        QTest::mouseClick(list.kClose, Qt::LeftButton);
+    });
+    RunMenuItem(QStringLiteral("Список игроков"));
+    QVERIFY(script.finished());
+    QTRY_COMPARE(G.GameMode, Mode::Over);
+    QCOMPARE(game.messages.size(), size_t(2));  // the game over, then the record question
+    QCOMPARE(game.messages[0].text, QStringLiteral("Игра окончена!\nУ робота сел аккамулятор."));
 }
 
 QTEST_MAIN(GameEndTest)

@@ -1,6 +1,7 @@
 // The game installed as a desktop program, or a program folder copied where it cannot be written:
-// the data it ships is copied into the player's own data folder, where the help page, the fields
-// and the photos are found; a writable program folder keeps running from where it is.
+// the data it ships is copied into the player's own data folder, where the help page, the fields,
+// the photos and a program folder's players, records and settings are found; a writable program
+// folder keeps running from where it is. One copy of the game runs on a folder at a time.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -8,11 +9,14 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "core/ProgramFolder.h"
 #include "core/ShippedData.h"
+#include "core/SingleInstance.h"
+#include "ui/Messages.h"
 
 namespace {
 void put(const QString& path, const QByteArray& bytes) {
@@ -61,6 +65,7 @@ private slots:
     void readOnlyProgramFolderFillsThePlayersFolderFromBesideTheBinary();
     void programFolderWithItsDataBesideTheBinaryRunsWhereItIs();
     void cmakeInstallGivesATreeTheGameStartsFrom();
+    void aSecondCopyOnTheFolderIsToldAndACrashedOneBlocksNothing();
 };
 
 void InstallTest::installedGameKeepsItsFilesInThePlayersDataFolder() {
@@ -103,17 +108,36 @@ void InstallTest::readOnlyProgramFolderFillsThePlayersFolderFromBesideTheBinary(
     InstalledTree tree;
     QTemporaryDir opt;
     const QString app = opt.path() + QLatin1Char('/');
-    for (const char* file : {"Help.htm", "help/field.png", "Avariya.mp3", "Pole/Sad.tvk", "Photo/kot.png"})
+    // The folder's players, honour board and settings go with the data; the programs do not.
+    const auto data = {"Help.htm",     "help/field.png", "Avariya.mp3", "Pole/Sad.tvk",
+                       "Photo/kot.png", "Igroki.ini",     "Lidery.ini",  "Tavik.ini"};
+    for (const char* file : data)
         put(app + QLatin1String(file), QByteArray("beside: ") + file);
-    // The programs and whatever players' files the folder had are not the player's to take.
-    for (const char* file : {"kelvary", "kelvary_sound.so", "Igroki.ini", "Lidery.ini", "Tavik.ini"})
+    for (const char* file : {"kelvary", "kelvary_sound.so"})
         put(app + QLatin1String(file), "not data");
     const QString folder = programFolder(opt.path(), false);
     QCOMPARE(folder, tree.userFolder());
-    for (const char* file : {"Help.htm", "help/field.png", "Avariya.mp3", "Pole/Sad.tvk", "Photo/kot.png"})
+    for (const char* file : data)
         QCOMPARE(contentOf(folder + QLatin1Char('/') + QLatin1String(file)), QByteArray("beside: ") + file);
-    for (const char* file : {"kelvary", "kelvary_sound.so", "Igroki.ini", "Lidery.ini", "Tavik.ini"})
+    for (const char* file : {"kelvary", "kelvary_sound.so"})
         QVERIFY2(!QFileInfo::exists(folder + QLatin1Char('/') + QLatin1String(file)), file);
+}
+
+void InstallTest::aSecondCopyOnTheFolderIsToldAndACrashedOneBlocksNothing() {
+    QTemporaryDir folder;
+    QStringList said;
+    setMessageResponder([&said](const Message& message) {
+        said << message.text;
+        return MsgAnswer::Ok;
+    });
+    // The lock a crashed copy left: its process is long gone.
+    put(folder.filePath(QLatin1String(kFolderLock)),
+        "999999999\nkelvary\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    QVERIFY(claimFolder(folder.path()));
+    QVERIFY(said.isEmpty());
+    QVERIFY(!claimFolder(folder.path()));
+    QCOMPARE(said, QStringList{QStringLiteral("Kelvary уже запущена.")});
+    setMessageResponder(nullptr);
 }
 
 void InstallTest::programFolderWithItsDataBesideTheBinaryRunsWhereItIs() {

@@ -14,6 +14,7 @@
 #include "play/Tractor.h"
 #include "play/VyborZnaka.h"
 #include "support/GameFixture.h"
+#include "support/ModalScript.h"
 #include "support/Pixels.h"
 #include "ui/Forma.h"
 #include "ui/PictureBox.h"
@@ -57,6 +58,7 @@ private slots:
     void longerRouteRunsAtFullSpeedAndHarvestCounts();
     void eachWrongPickSpendsALampUntilTheBatteryEndsTheGame();
     void aSixthWrongPickDuringTheLastBlinkingEndsTheGameOnce();
+    void theHarvestCountsNoFurtherThanItsPanelShows();
     void aWrongPickDuringTheBlinkingMovesToTheNextLamp();
     void aRunThatEndsWhileTheLampBlinksKeepsTheFieldBlocked();
     void anEmptyBatteryEndsTheGameOnlyOnceTheRobotHasStopped_data();
@@ -217,12 +219,23 @@ void PlayTest::aSixthWrongPickDuringTheLastBlinkingEndsTheGameOnce() {
     TimerAkamulyatorLampa();
     pickAt(0, 0);
     pickAt(1, 0);
-    QCOMPARE(G.BatteryCharge, -1);
+    QCOMPARE(G.BatteryCharge, 0);  // a flat battery stays flat, so a save now reads back
     QCOMPARE(G.LampBlinks, kLampBlinkTicks);
-    blinkOut();  // the lamp of unit -1 lies outside the panel
+    blinkOut();
     QCOMPARE(game.messageTexts(), QStringList{QStringLiteral("Игра окончена!\nУ робота сел аккамулятор.")});
     QCOMPARE(G.GameMode, Mode::Over);
     QVERIFY(!forma().TimerAkamulyator.isEnabled());
+}
+
+void PlayTest::theHarvestCountsNoFurtherThanItsPanelShows() {
+    GameFixture game;
+    startGame(game);
+    layOutForPlay({{0, 0, 2}, {1, 0, 2}, {5, 5, 3}, {6, 5, 3}});
+    G.Harvest = kMaxHarvest;
+    pickAt(0, 0);
+    pickAt(1, 0);
+    runRobot();
+    QCOMPARE(G.Harvest, kMaxHarvest);
 }
 
 void PlayTest::aWrongPickDuringTheBlinkingMovesToTheNextLamp() {
@@ -437,13 +450,16 @@ void PlayTest::fieldInputArrivingDuringAPickIsDropped() {
                                                             field.mapToGlobal(elsewhere), button, {}, Qt::NoModifier));
     }
     QCoreApplication::postEvent(&field, new QKeyEvent(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier));
-    // So do a release on the closed menu's "Засеять новое поле" and an Enter for the menu.
+    // A release on the menu, still open, on "Засеять новое поле", and Enter there.
     PictureBox& menu = game.box("picMenu");
-    const QPoint sowing(40, 29 * 4 + 14);
-    QCoreApplication::postEvent(&menu, new QMouseEvent(QEvent::MouseButtonRelease, sowing, menu.mapToGlobal(sowing),
+    menu.setVisible(true);
+    const QPoint sowNew(20, 4 + 29 * 4 + 10);
+    QCoreApplication::postEvent(&menu, new QMouseEvent(QEvent::MouseButtonRelease, sowNew, menu.mapToGlobal(sowNew),
                                                        Qt::LeftButton, {}, Qt::NoModifier));
     QCoreApplication::postEvent(&menu, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+    ModalScript noWindow;
     pickAt(7, 3);
+    QVERIFY(noWindow.finished());
     QCOMPARE(G.GameMode, Mode::Playing);
     QVERIFY(forma().TimerRobot.isEnabled());
     QCOMPARE(G.BatteryCharge, kBatteryCapacity);

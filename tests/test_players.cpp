@@ -5,10 +5,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <sys/stat.h>
 
 #include "core/GameState.h"
 #include "menu/Menu.h"
 #include "players/PlayersState.h"
+#include "players/PlayersStore.h"
 #include "support/GameFixture.h"
 #include "support/ModalScript.h"
 #include "support/PlayersFiles.h"
@@ -69,6 +71,7 @@ private slots:
     void deletingMovesTheNextPlayersUp();
     void photosOfEveryFormatShowAtTheirOwnSize();
     void aPhotoIsReadOnlyInsideItsFolderAndOnlyItsCornerOrShowsError();
+    void pipesInPlaceOfTheFilesAreNeverOpened();
 };
 
 void PlayersTest::namesAndPhotosSurviveARestartExactly() {
@@ -308,6 +311,25 @@ void PlayersTest::aPhotoIsReadOnlyInsideItsFolderAndOnlyItsCornerOrShowsError() 
     });
     QImageReader::setAllocationLimit(256);
     QVERIFY(game.messages.empty());
+}
+
+void PlayersTest::pipesInPlaceOfTheFilesAreNeverOpened() {
+    GameFixture game;
+    QDir(game.folder()).mkpath(QStringLiteral("Photo"));
+    for (const char* name : {"Tavik.ini", "Igroki.ini", "Lidery.ini", "Photo/pipe.png"})
+        QCOMPARE(mkfifo(QFile::encodeName(game.folder() + QLatin1String(name)).constData(), 0600), 0);
+    game.start();  // nothing may wait for a writer that never comes
+    QVERIFY(P.Players.empty());
+    P.Players.push_back({QStringLiteral("pipe.png"), kMasha});
+    P.PlayersLast = 0;
+    inPlayersList([](frmIgroki& list) {
+        clickLine(list.List1, 0);
+        QVERIFY(showsText(*list.picPhoto));
+        QTest::mouseClick(list.kClose, Qt::LeftButton);
+    });
+    SaveIgrokov();
+    QCOMPARE(game.messageTexts(), QStringList{QStringLiteral("Файл Igroki.ini защищён от записи.")});
+    QVERIFY(!QFileInfo(game.folder() + QStringLiteral("Igroki.ini")).isFile());
 }
 
 QTEST_MAIN(PlayersTest)

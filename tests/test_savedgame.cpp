@@ -329,6 +329,8 @@ void SavedGameTest::aDamagedSavedGameLeavesTheGameAsItWas_data() {
     QTest::newRow("level not a number") << with(0, "three") << false;
     QTest::newRow("harvest not a number") << with(1, "") << false;
     QTest::newRow("negative harvest") << with(1, "-4") << false;
+    QTest::newRow("harvest beyond its panel") << with(1, QByteArray::number(kMaxHarvest + 1)) << false;
+    QTest::newRow("level beyond its panel") << with(0, QByteArray::number(kMaxLevel + 1)) << false;
     QTest::newRow("battery above full") << with(2, QByteArray::number(kBatteryCapacity + 1)) << false;
     QTest::newRow("negative battery") << with(2, "-1") << false;
     QTest::newRow("records cut short") << with(6, " 0 0 5 1 0") << false;
@@ -378,6 +380,14 @@ void SavedGameTest::aFailedSaveIsReportedAndKeepsTheName() {
     QCOMPARE(game.messageTexts(),
              QStringList{"Файл " + game.folder() + "no such folder/game.tgm сохранить не возможно."});
     QCOMPARE(G.GameFileName, game.folder() + "earlier.tgm");
+
+    // A game the reader would refuse is not written over a good one.
+    game.writeFile("earlier.tgm", "good");
+    G.Harvest = -1;
+    RunMenuItem(QStringLiteral("Сохранить"));
+    QCOMPARE(game.messageTexts().last(), "Файл " + game.folder() + "earlier.tgm сохранить не возможно.");
+    QCOMPARE(game.readFile("earlier.tgm"), QByteArray("good"));
+    G.Harvest = 12;
 
     QDir(game.folder()).mkpath(QStringLiteral("locked"));
     game.writeFile("locked/game.tgm", "old");

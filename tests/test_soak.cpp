@@ -9,10 +9,12 @@
 // The seed is printed first; running again with it makes the same choices (the timers' timing, and
 // so the exact interleaving, can differ).
 #include <QDir>
+#include <QListWidget>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QtTest/qtestspontaneevent.h>
+#include <algorithm>
 #include <cstdio>
 #include <deque>
 #include <random>
@@ -35,6 +37,7 @@
 #include "support/RandomAnswers.h"
 #include "ui/Forma.h"
 #include "ui/frmForma.h"
+#include "ui/frmIgroki.h"
 
 namespace {
 std::mt19937 dice;
@@ -48,7 +51,8 @@ QElapsedTimer stopwatch;
 std::deque<QString> trace;  // the last inputs and answers, printed on a failure
 QString failure;
 const bool printTrace = qEnvironmentVariableIntValue("KELVARY_SOAK_TRACE") == 1;  // all of it, as it happens
-long events = 0, checks = 0, levelsFinished = 0, gamesEnded = 0, restarts = 0;
+long events = 0, checks = 0, levelsFinished = 0, gamesEnded = 0, restarts = 0, records = 0;
+LeaderBoard lastBoard;
 Mode lastMode = Mode::NothingBegun;
 int lastLevel = 0, lastCharge = kBatteryCapacity;
 QPoint lastPick(-1, 0);      // the first pick as the last check saw it
@@ -156,6 +160,40 @@ QString noRouteOnlyWhereNone() {
         .arg(lastPick.x()).arg(lastPick.y()).arg(G.TargetCol).arg(G.TargetRow).arg(sign);
 }
 
+QString batteryNotBelowZero() {
+    return G.BatteryCharge < 0 ? QStringLiteral("BatteryCharge %1").arg(G.BatteryCharge) : QString();
+}
+
+// The players list shows the players the game holds, and so the file, which must read back to them.
+QString playersListAsHeld() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* list = qobject_cast<frmIgroki*>(widget);
+        if (!list || !list->isVisible())
+            continue;
+        QStringList shown, held;
+        for (int i = 0; i < list->List1->count(); ++i)
+            shown << list->List1->item(i)->text();
+        for (int i = 0; i <= P.PlayersLast; ++i)
+            held << P.Players[size_t(i)].Name;
+        if (shown != held)
+            return QStringLiteral("the list shows \"%1\" for \"%2\"").arg(shown.join(u','), held.join(u','));
+    }
+    return {};
+}
+
+// A window may open a box or a dialog of its own, but no window or box of one kind opens over another.
+QString oneModalOfAKind() {
+    QStringList open;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && widget->isModal()) {
+            const QString kind = QString::fromLatin1(widget->metaObject()->className());
+            if (open.contains(kind))
+                return QStringLiteral("two %1 open at once").arg(kind);
+            open << kind;
+        }
+    return {};
+}
+
 QString stillAfterTheEnd() {
     Forma& f = forma();
     if (G.GameMode == Mode::Over && (running(f.TimerRobot) || running(f.tmrTrakrtor) || running(f.TimerAkamulyator)))
@@ -225,22 +263,22 @@ struct Invariant {
     const char* name;
     QString (*broken)();
     bool afterClose;  // still holds once the window has closed: the files written on the way out
+    bool inWindows;   // holds while the player acts inside a modal window, whatever the game is doing
 };
 const Invariant kInvariants[] = {
-    {"picture count", pictureCount, false},    {"beds as drawn", bedsAsDrawn, false},
-    {"busy", busy, false},                     {"harvest panel", harvestPanel, false},
-    {"battery never rises", batteryNeverRises, false}, {"no route only where none is", noRouteOnlyWhereNone, false},
-    {"still after the end", stillAfterTheEnd, false},
-    {"files read back", filesReadBack, true},
+    {"picture count", pictureCount, false, false},    {"beds as drawn", bedsAsDrawn, false, false},
+    {"busy", busy, false, false},                     {"harvest panel", harvestPanel, false, false},
+    {"battery never rises", batteryNeverRises, false, false}, {"no route only where none is", noRouteOnlyWhereNone, false, false},
+    {"battery not below 0", batteryNotBelowZero, false, true}, {"still after the end", stillAfterTheEnd, false, false},
+    {"players list as held", playersListAsHeld, false, true}, {"one modal window of a kind", oneModalOfAKind, false, true},
+    {"files read back", filesReadBack, true, false},
 };
 
-void check() {
-    if (!failure.isEmpty())
-        return;
-    ++checks;
+// False, with the failure described, when one of the invariants is broken.
+bool holds(bool inWindow) {
     const bool open = windowOpen();
     for (const Invariant& invariant : kInvariants) {
-        if (!open && !invariant.afterClose)
+        if ((!open && !invariant.afterClose) || (inWindow && !invariant.inWindows))
             continue;
         if (const QString wrong = invariant.broken(); !wrong.isEmpty()) {
             QWidget* focus = QApplication::focusWidget();
@@ -250,15 +288,35 @@ void check() {
                           .arg(G.TargetCol).arg(G.TargetRow).arg(G.PathStep).arg(G.PathLength).arg(G.Harvest).arg(G.BatteryCharge)
                           .arg(G.LevelNumber).arg(forma().picMenu.isVisible() ? "open" : "closed")
                           .arg(focus ? focus->metaObject()->className() : "none");
-            return;
+            return false;
         }
     }
-    if (!open)
+    return true;
+}
+
+void checkInWindow() {
+    if (failure.isEmpty())
+        holds(true);
+}
+
+void check() {
+    if (!failure.isEmpty())
+        return;
+    ++checks;
+    if (!holds(false) || !windowOpen())
         return;
     if (G.LevelNumber > lastLevel && !answers->gameBegun)
         ++levelsFinished;
     if (G.GameMode == Mode::Over && lastMode == Mode::Playing)
         ++gamesEnded;
+    const auto scores = [](const LeaderBoard& board) {
+        std::array<int32_t, kBoardPlaces> result;
+        std::transform(board.begin(), board.end(), result.begin(), [](const Leader& leader) { return leader.Score; });
+        return result;
+    };
+    if (scores(P.Leaders) != scores(lastBoard))
+        ++records;
+    lastBoard = P.Leaders;
     lastMode = G.GameMode;
     lastLevel = G.LevelNumber;
     lastCharge = G.BatteryCharge;
@@ -449,6 +507,9 @@ void putFiles() {
     };
     field(QStringLiteral("x-dlinny.tvk"), {{0, 0, 7}, {15, 9, 7}});
     field(QStringLiteral("x-malo.tvk"), {{3, 4, 5}, {4, 4, 1}, {5, 4, 5}, {7, 7, 9}, {8, 8, 9}});
+    // Small fields in a row, so that a game started among them ends its levels quickly.
+    for (int n = 2; n <= 4; ++n)
+        field(QStringLiteral("x-malo%1.tvk").arg(n), {{n, 1, n + 10}, {9, n, n + 10}, {n, 7, n + 20}, {12, n + 4, n + 20}});
     field(QStringLiteral(".skrytoe.tvk"), {{1, 1, 3}, {2, 2, 3}});
     field(QStringLiteral("поле★.tvk"), {{1, 1, 4}, {9, 2, 4}});
     game->writeFile(QStringLiteral("Pole/plokhoe.tvk"), "[tavik]\r\n 5 \r\n 99 \r\nxx\r\n");
@@ -504,7 +565,7 @@ struct Action {
 };
 const Action kActions[] = {
     {[] { return playable() ? 400 : 0; }, joinablePair},
-    {[] { return playable() ? 100 : 0; }, wrongPair},
+    {[] { return playable() ? 15 : 0; }, wrongPair},
     {[] { return 200; }, randomMouse},
     {[] { return 100; }, randomMove},
     {[] { return 200; }, randomKey},
@@ -556,9 +617,11 @@ int main(int argc, char** argv) {
                                                                   {QStringLiteral("Оля"), QStringLiteral("nety.png")}}));
     putFiles();
     RandomAnswers player(dice, fixture.folder(), note);
+    player.look = checkInWindow;
     answers = &player;
     stopwatch.start();
     fixture.start();
+    lastBoard = P.Leaders;
     app.afterEvent = check;
 
     int quickLeft = 0;
@@ -576,6 +639,7 @@ int main(int argc, char** argv) {
             lastLevel = 0;
             lastCharge = G.BatteryCharge;
             lastPick = QPoint(-1, 0);
+            lastBoard = P.Leaders;
         }
         if (quickLeft > 0)
             --quickLeft;
@@ -587,8 +651,8 @@ int main(int argc, char** argv) {
         QFile::setPermissions(at(folder), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const double elapsed = stopwatch.elapsed() / 1000.0;
     std::printf("soak: seed %u, %.1f s, %ld events (%.0f a second), %ld ticks, %ld checks, %ld levels finished, "
-                "%ld games ended, %d congratulations on a whole harvest, %ld restarts, %d messages\n",
-                seed, elapsed, events, events / elapsed, app.ticks, checks, levelsFinished, gamesEnded,
+                "%ld records entered, %ld games ended, %d congratulations on a whole harvest, %ld restarts, %d messages\n",
+                seed, elapsed, events, events / elapsed, app.ticks, checks, levelsFinished, records, gamesEnded,
                 player.congratulations, restarts, player.messages);
     if (failure.isEmpty())
         return 0;

@@ -24,18 +24,20 @@ QMessageBox::Icon boxIcon(MsgIcon icon) {
 void setMessageResponder(MessageResponder responder_) { responder() = std::move(responder_); }
 
 MsgAnswer MsgBox(const QString& text, MsgIcon icon, MsgButtons buttons, MsgAnswer defaultAnswer) {
-    if (responder())
-        return responder()(Message{text, icon, buttons, defaultAnswer});
+    const Message message{text, icon, buttons, defaultAnswer};
+    return responder() ? responder()(message) : showMessageBox(message);
+}
 
+MsgAnswer showMessageBox(const Message& message) {
     useRussianStandardTexts();
-    QMessageBox box(boxIcon(icon), QString::fromLatin1(kWindowCaption), text, QMessageBox::NoButton,
+    QMessageBox box(boxIcon(message.icon), QString::fromLatin1(kWindowCaption), message.text, QMessageBox::NoButton,
                     QApplication::activeWindow());
-    if (buttons == MsgButtons::Ok) {
+    if (message.buttons == MsgButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
         return MsgAnswer::Ok;
     }
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(defaultAnswer == MsgAnswer::No ? QMessageBox::No : QMessageBox::Yes);
+    box.setDefaultButton(message.defaultAnswer == MsgAnswer::No ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
 }

@@ -21,5 +21,8 @@ MsgAnswer MsgBox(const QString& text, MsgIcon icon, MsgButtons buttons = MsgButt
 // real boxes.
 using MessageResponder = std::function<MsgAnswer(const Message&)>;
 void setMessageResponder(MessageResponder responder);
+// The real box with its own event loop, whatever responder is installed: a responder may open it
+// to answer it with keys.
+MsgAnswer showMessageBox(const Message& message);
 
 constexpr const char* kWindowCaption = "Kelvary";

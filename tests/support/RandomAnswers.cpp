@@ -5,8 +5,11 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <memory>
 
 #include "core/GameState.h"
 #include "support/EventWatch.h"
@@ -36,7 +39,11 @@ RandomAnswers::RandomAnswers(std::mt19937& random, QString folder, std::function
     : random_(random), folder_(std::move(folder)), note_(std::move(note)) {
     setModalHook([this](QDialog& dialog) {
         read();
-        answer(dialog);
+        if (look)
+            look();
+        const bool ownLoop = qobject_cast<frmIgroki*>(&dialog) || qobject_cast<frmNameIgrokov*>(&dialog) ||
+                             qobject_cast<frmFile*>(&dialog);
+        ownLoop && chance(40) ? answerInItsOwnLoop(dialog) : answer(dialog);
     });
     setMessageResponder([this](const Message& message) {
         read();
@@ -60,15 +67,49 @@ MsgAnswer RandomAnswers::answer(const Message& message) {
     if (message.text == QStringLiteral("Поздравляю! Весь урожай собран!"))
         ++congratulations;
     // Mostly the record is taken and the program stays open.
+    // Leaving is rare, so that games last.
     const int yesPercent = message.text.startsWith(QStringLiteral("Поздравляю!!!")) ? 75
-                           : message.text == QStringLiteral("Закрыть программу?") ? 25 : 50;
+                           : message.text == QStringLiteral("Закрыть программу?") ? 5 : 50;
     const bool yes = message.buttons == MsgButtons::YesNo && chance(yesPercent);
     note_(QStringLiteral("message \"%1\" -> %2")
               .arg(message.text.left(60).replace(QLatin1Char('\n'), QLatin1Char(' ')),
                    message.buttons == MsgButtons::Ok ? QStringLiteral("OK") : yes ? QStringLiteral("Yes") : QStringLiteral("No")));
+    if (chance(25))
+        return answerWithKeys(message, yes);
     if (message.buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;
     return yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+void RandomAnswers::answerInItsOwnLoop(QDialog& dialog) {
+    note_(QStringLiteral("  in its own loop"));
+    QTimer::singleShot(below(300), &dialog, [this, &dialog] { answer(dialog); });
+    dialog.exec();
+}
+
+// Waits for the box to open, then presses Space on the chosen button or Escape, which says No.
+MsgAnswer RandomAnswers::answerWithKeys(const Message& message, bool yes) {
+    auto answered = std::make_shared<bool>(false);
+    auto press = std::make_shared<std::function<void()>>();
+    const bool escape = !yes && chance(50);
+    *press = [=, weak = std::weak_ptr(press)] {
+        if (*answered)
+            return;
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box->text() != message.text) {
+            QTimer::singleShot(20, [weak] { if (auto again = weak.lock()) (*again)(); });
+            return;
+        }
+        *answered = true;
+        QAbstractButton* button = box->button(message.buttons == MsgButtons::Ok ? QMessageBox::Ok
+                                              : yes                               ? QMessageBox::Yes
+                                                                                  : QMessageBox::No);
+        escape ? QTest::keyClick(box, Qt::Key_Escape) : QTest::keyClick(button, Qt::Key_Space);
+    };
+    QTimer::singleShot(below(300), *press);
+    const MsgAnswer answer = showMessageBox(message);
+    *answered = true;
+    return answer;
 }
 
 template <class Window>
@@ -93,7 +134,11 @@ void RandomAnswers::answer(QDialog& dialog) {
 }
 
 void RandomAnswers::answer(frmStart& dialog) {
-    clickLine(dialog.List1, below(dialog.List1->count()));
+    // Mostly among the small fields at the end of the list, so that levels and games end.
+    const QList<QListWidgetItem*> small = dialog.List1->findItems(QStringLiteral("x-"), Qt::MatchStartsWith);
+    const int line = !small.isEmpty() && chance(75) ? dialog.List1->row(small[below(int(small.size()))])
+                                                     : below(dialog.List1->count());
+    clickLine(dialog.List1, line);
     // Mostly without the tractor: its eight seconds a field would leave little time for play.
     if (dialog.chNoTraktor->isChecked() != chance(85))
         QTest::mouseClick(dialog.chNoTraktor, Qt::LeftButton, {}, QPoint(8, 10));
@@ -135,8 +180,10 @@ void RandomAnswers::answer(frmFile& dialog) {
     if (G.FieldDialogOpens != 0 && dialog.File1->count() > 0 && chance(80)) {
         clickLine(dialog.File1, below(dialog.File1->count()));
     } else {
-        const QStringList names = {QStringLiteral("moe1"), QStringLiteral("moe2.tvk"), QStringLiteral("x-malo1"),
-                                   QStringLiteral("поле★"), QStringLiteral("nety.tvk"), QStringLiteral("a/b")};
+        const QStringList names = {QStringLiteral("moe1"),  QStringLiteral("moe2.tvk"), QStringLiteral("x-malo1"),
+                                   QStringLiteral("поле★"), QStringLiteral("nety.tvk"), QStringLiteral("a/b"),
+                                   QStringLiteral(".."),    QStringLiteral(".moe"),     QStringLiteral("moe.tvk "),
+                                   QStringLiteral("очень длинное имя поля для проверки").repeated(4)};
         retype(dialog.txtNameFile, names[below(int(names.size()))]);
     }
     note_(QStringLiteral("  field \"%1\"").arg(dialog.txtNameFile->text()));
@@ -154,6 +201,8 @@ void RandomAnswers::answer(frmIgroki& dialog) {
         case 1: click(dialog.kName[1]); break;
         default: click(dialog.kDelName); break;
         }
+        if (look)
+            look();
     }
     if (dialog.kOK->isVisible() && dialog.List1->count() > 0 && chance(80)) {
         clickLine(dialog.List1, below(dialog.List1->count()));
@@ -165,8 +214,10 @@ void RandomAnswers::answer(frmIgroki& dialog) {
 void RandomAnswers::answer(frmNameIgrokov& dialog) {
     if (dialog.File1->count() > 0)
         clickLine(dialog.File1, below(dialog.File1->count()));
-    const QStringList names = {QStringLiteral("Маша"), QStringLiteral("Петя"), QStringLiteral("Оля"),
-                               QStringLiteral("Вася %1").arg(below(100)), QStringLiteral("игрок")};
+    const QStringList names = {QStringLiteral("Маша"),   QStringLiteral("Петя"),  QStringLiteral("Оля"),
+                               QStringLiteral("Вася %1").arg(below(100)), QStringLiteral("игрок"),
+                               QStringLiteral("Masha"),  QStringLiteral("a/b"),   QStringLiteral(".."),
+                               QStringLiteral("Ёжик★ü"), QStringLiteral("Длинное имя игрока").repeated(5)};
     retype(dialog.txtName, names[below(int(names.size()))]);
     note_(QStringLiteral("  player \"%1\" photo \"%2\"").arg(dialog.txtName->text(), dialog.PhotoFile));
     click(chance(85) ? dialog.kSave : dialog.kCancel);

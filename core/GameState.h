@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "core/FieldGrid.h"
@@ -51,6 +52,8 @@ struct GameState {
     int32_t PathStep = -1;
     int32_t PathLength = 0;
     int32_t Harvest = 0;
+    // The hinted pair while its yellow rings show.
+    std::optional<BedPair> HintRings;
 
     // The battery.
     int32_t BatteryCharge = kBatteryCapacity;

@@ -10,3 +10,6 @@ constexpr int32_t kBatteryCapacity = 5;
 constexpr int kLampTickMs = 200;
 constexpr int32_t kLampBlinkTicks = 1000 / kLampTickMs;
 static_assert(kLampBlinkTicks % 2 == 1, "a blinking must start and end with the lamp spent");
+
+// How long a hint's rings show.
+constexpr int kHintRingsMs = 2000;

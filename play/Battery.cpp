@@ -2,6 +2,7 @@
 
 #include "core/GameState.h"
 #include "menu/GameEnd.h"
+#include "play/DeadEnd.h"
 #include "ui/Forma.h"
 #include "ui/Messages.h"
 
@@ -16,6 +17,12 @@ void DrawLamp(int unit, bool spent) {
     Forma& f = forma();
     f.picAkamulyator.paintPicture(f.picAkamulyator2, lampX(unit), kLampTop, spent ? kSpentLampX : 0, 0, kLampSize,
                                   kLampSize);
+}
+
+void spendBatteryUnit() {
+    G.LampBlinks = kLampBlinkTicks;
+    G.BatteryCharge -= 1;
+    forma().TimerAkamulyator.setEnabled(true);
 }
 
 void TimerAkamulyatorLampa() {
@@ -33,6 +40,7 @@ void TimerAkamulyatorLampa() {
     G.Busy = FieldLock::Free;
     f.picPole.setFocus();
     EndGameIfBatteryFlat();
+    AnnounceDeadEnd();
 }
 
 void EndGameIfBatteryFlat() {

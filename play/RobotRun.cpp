@@ -5,6 +5,7 @@
 #include "core/GameState.h"
 #include "core/Levels.h"
 #include "play/Battery.h"
+#include "play/DeadEnd.h"
 #include "ui/Events.h"
 #include "ui/Forma.h"
 
@@ -37,6 +38,8 @@ void TimerDvigenieRobota() {
     G.PictureCount -= 2;
     if (G.PictureCount == 0)
         NewUroven(-1);
-    if (!lampBlinks)
-        EndGameIfBatteryFlat();
+    if (lampBlinks)
+        return;
+    EndGameIfBatteryFlat();
+    AnnounceDeadEnd();
 }

@@ -2,6 +2,7 @@
 
 #include "core/FieldDisplay.h"
 #include "core/GameState.h"
+#include "play/Battery.h"
 #include "play/Flags.h"
 #include "play/Route.h"
 #include "play/Sound.h"
@@ -15,12 +16,9 @@ struct PickGuard {
     ~PickGuard() { G.Picking = false; }
 };
 
-// A wrong pick costs a battery unit; the lamp of that unit blinks.
 void wrongPick() {
     PlayAvariya();
-    G.LampBlinks = kLampBlinkTicks;
-    G.BatteryCharge -= 1;
-    forma().TimerAkamulyator.setEnabled(true);
+    spendBatteryUnit();
 }
 
 void startRun() {

@@ -1,7 +1,5 @@
 #include "play/Hint.h"
 
-#include <chrono>
-
 #include "core/GameState.h"
 #include "play/Battery.h"
 #include "play/FieldInput.h"
@@ -10,10 +8,7 @@
 #include "ui/Messages.h"
 
 namespace {
-// Well under the tenth of a second in which the window must answer again.
-constexpr auto kHintBudget = std::chrono::milliseconds(45);
 constexpr int32_t kUnitsForAHint = 2;
-constexpr Rgb kHintYellow = 0xFFFF00;
 
 void drawHintRings(Rgb colour) {
     const BedPair& pair = *G.HintRings;
@@ -53,5 +48,5 @@ void tmrPodskazka_Timer() {
 
 void redrawHintRings() {
     if (G.HintRings)
-        drawHintRings(kHintYellow);
+        drawHintRings(kYellow);
 }

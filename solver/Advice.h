@@ -14,4 +14,7 @@ struct Advice {
     Verdict verdict = Verdict::Undecided;
 };
 
+// What a hint in play may spend: well under the tenth of a second in which the window must answer.
+constexpr auto kHintBudget = std::chrono::milliseconds(45);
+
 Advice advisePair(const FieldGrid& grid, std::chrono::steady_clock::duration budget);

@@ -1,5 +1,6 @@
 // A field without a joinable pair: announced at once, reshuffled for a unit or ending the game; and
 // the hint that rings the solver's next pair.
+#include <QKeyEvent>
 #include <QTest>
 #include <algorithm>
 
@@ -50,7 +51,11 @@ void layOut(const std::vector<CellRecord>& records, bool byTractor = false) {
         Traktor();
 }
 
-void key(int k) { QTest::keyClick(forma().picPole.box(), Qt::Key(k)); }
+// Sent as the window would: QTest's own clicks take Latin keys only.
+void key(int k) {
+    QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+    QCoreApplication::sendEvent(forma().picPole.box(), &press);
+}
 
 void runToRest() {
     for (int tick = 0; tick < 1000 && forma().TimerRobot.isEnabled(); ++tick)
@@ -141,7 +146,7 @@ void DeadEndTest::aDeadEndIsAnnouncedAndReshuffledOrEndsTheGame() {
     QCOMPARE(game.messages.front().icon, MsgIcon::Warning);
     QCOMPARE(game.messages.front().defaultAnswer, MsgAnswer::Yes);
     if (!yes) {
-        QCOMPARE(game.messageTexts(), (QStringList{kOffer, kOver}));
+        QCOMPARE(game.messageTexts().mid(0, 2), (QStringList{kOffer, kOver}));  // then the record question
         QCOMPARE(G.GameMode, Mode::Over);
         return;
     }
@@ -173,7 +178,7 @@ void DeadEndTest::withoutAWayOutTheGameEndsAfterTheNotice() {
     if (!walledIn)
         G.BatteryCharge = 1;
     harvest(8, 8, 9, 8);
-    QCOMPARE(game.messageTexts(), (QStringList{kStuck, kOver}));
+    QCOMPARE(game.messageTexts().mid(0, 2), (QStringList{kStuck, kOver}));  // then the record question
     QCOMPARE(game.messages.front().icon, MsgIcon::Information);
     QCOMPARE(G.GameMode, Mode::Over);
 }

@@ -15,6 +15,6 @@ struct Advice {
 };
 
 // What a hint in play may spend: well under the tenth of a second in which the window must answer.
-constexpr auto kHintBudget = std::chrono::milliseconds(45);
+constexpr auto kHintBudget = std::chrono::milliseconds(40);
 
 Advice advisePair(const FieldGrid& grid, std::chrono::steady_clock::duration budget);

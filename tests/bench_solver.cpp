@@ -99,23 +99,33 @@ std::vector<FieldGrid> positionsOfRandomPlay(const std::vector<FieldGrid>& field
 void hintFigures() {
     const std::vector<FieldGrid> fields = bundledFields();
     std::vector<double> ms;
+    int undecided = 0;
     for (const FieldGrid& position : positionsOfRandomPlay(fields)) {
         QElapsedTimer clock;
         clock.start();
-        advisePair(position, kHintBudget);
+        undecided += advisePair(position, kHintBudget).verdict == Verdict::Undecided;
         ms.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
     std::sort(ms.begin(), ms.end());
     std::printf("\nhint (budget %lld ms): %zu positions of random play on %zu bundled fields; median %.2f ms, p99 %.2f ms, "
-                "max %.2f ms\n", qint64(kHintBudget.count()), ms.size(), fields.size(), ms[ms.size() / 2],
-                ms[ms.size() * 99 / 100], ms.back());
+                "max %.2f ms; %d undecided within the budget\n", qint64(kHintBudget.count()), ms.size(), fields.size(),
+                ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back(), undecided);
     int cleared = 0;
+    double slowest = 0;
     for (FieldGrid grid : fields) {
-        for (Advice advice = advisePair(grid, kHintBudget); advice.pair; advice = advisePair(grid, kHintBudget))
+        for (;;) {
+            QElapsedTimer clock;
+            clock.start();
+            const Advice advice = advisePair(grid, kHintBudget);
+            slowest = std::max(slowest, double(clock.nsecsElapsed()) / 1e6);
+            if (!advice.pair)
+                break;
             harvest(grid, *advice.pair);
+        }
         cleared += picturesOf(grid).empty();
     }
-    std::printf("hints alone, from the start to the end: %d of %zu bundled fields cleared\n", cleared, fields.size());
+    std::printf("hints alone, from the start to the end: %d of %zu bundled fields cleared; slowest hint %.2f ms\n",
+                cleared, fields.size(), slowest);
 }
 
 void compare(const char* name, int32_t firstSeed, int pairs, int fences) {
@@ -127,7 +137,12 @@ void compare(const char* name, int32_t firstSeed, int pairs, int fences) {
 }
 }  // namespace
 
-int main() {
+// `bench_solver hint` prints the hint's figures alone.
+int main(int argc, char** argv) {
+    if (argc > 1 && qstrcmp(argv[1], "hint") == 0) {
+        hintFigures();
+        return 0;
+    }
     std::printf("%d fields each; solver limit %lld s, plain search capped at %lld s per field\n\n", kFields,
                 qint64(kSolverLimit.count()), qint64(kPlainLimit.count()));
     std::printf("%-26s %-8s %11s %7s %9s %11s %11s %11s %9s\n", "fields", "search", "harvestable", "not", "undecided",

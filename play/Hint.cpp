@@ -22,7 +22,7 @@ void Podskazka() {
         MsgBox(QStringLiteral("Подсказки нет: аккумулятор почти разряжен."), MsgIcon::Information);
         return;
     }
-    const Advice advice = advisePair(G.FieldGrid, kHintBudget);
+    const Advice advice = advisePair(G.FieldGrid, kHintBudget, G.HintOrderRest);
     if (!advice.pair)
         return;  // a field without a joinable pair is announced as a dead end
     if (advice.verdict == Verdict::NotHarvestable)
@@ -31,6 +31,7 @@ void Podskazka() {
     dropFirstPick();
     spendBatteryUnit();
     const HarvestStep& step = *advice.pair;
+    G.HintOrderRest = advice.rest();
     G.HintRings = BedPair{step.fromCol, step.fromRow, step.toCol, step.toRow};
     KursorKvadrat(step.fromCol, step.fromRow);
     forma().tmrPodskazka.setEnabled(true);

@@ -15,11 +15,13 @@ bool fenceNeverJoined(FieldGrid& grid, const SolverResult& result) {
 }
 }  // namespace
 
-Advice advisePair(const FieldGrid& grid, Clock::duration budget) {
+Advice advisePair(const FieldGrid& grid, Clock::duration budget, const std::vector<HarvestStep>& known) {
+    if (!known.empty() && replaysToEmpty(grid, known))
+        return {known.front(), Verdict::Harvestable, known};
     const Clock::time_point end = Clock::now() + budget;
     FieldGrid searched = grid;
     SolverResult result = solveField(searched, budget);
-    Advice advice{std::nullopt, result.verdict};
+    Advice advice{std::nullopt, result.verdict, result.order};
     while (result.oddKinds.empty() && fenceNeverJoined(searched, result) && Clock::now() < end)
         result = solveField(searched, end - Clock::now());
     if (!result.longest.empty()) {

@@ -113,14 +113,15 @@ void hintFigures() {
     int cleared = 0;
     double slowest = 0;
     for (FieldGrid grid : fields) {
-        for (;;) {
+        for (std::vector<HarvestStep> known;;) {
             QElapsedTimer clock;
             clock.start();
-            const Advice advice = advisePair(grid, kHintBudget);
+            const Advice advice = advisePair(grid, kHintBudget, known);
             slowest = std::max(slowest, double(clock.nsecsElapsed()) / 1e6);
             if (!advice.pair)
                 break;
             harvest(grid, *advice.pair);
+            known = advice.rest();
         }
         cleared += picturesOf(grid).empty();
     }

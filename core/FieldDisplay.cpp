@@ -7,6 +7,7 @@
 #include "editor/History.h"
 #include "editor/Sowing.h"
 #include "play/FieldInput.h"
+#include "play/Hint.h"
 #include "play/Tractor.h"
 #include "ui/Forma.h"
 
@@ -72,6 +73,7 @@ void StopFieldActivity() {
     G.LampBlinks = 0;
     G.BatteryCheckDue = false;
     G.Busy = FieldLock::Free;
+    tmrPodskazka_Timer();
 }
 
 void DrawGrid() {

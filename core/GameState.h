@@ -2,12 +2,14 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "core/FieldGrid.h"
 #include "core/FieldRecords.h"
 #include "core/Rules.h"
 #include "play/Route.h"
+#include "solver/Pictures.h"
 
 // What the main window is doing. The numbers are the game's own and never change.
 enum class Mode : int32_t { NothingBegun = 0, Sowing = 1, Playing = 2, Over = 3 };
@@ -51,6 +53,10 @@ struct GameState {
     int32_t PathStep = -1;
     int32_t PathLength = 0;
     int32_t Harvest = 0;
+    // The hinted pair while its yellow rings show, and the rest of the order it begins, when that
+    // order clears the field.
+    std::optional<BedPair> HintRings;
+    std::vector<HarvestStep> HintOrderRest;
 
     // The battery.
     int32_t BatteryCharge = kBatteryCapacity;

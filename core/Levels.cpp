@@ -6,6 +6,7 @@
 #include "core/GameState.h"
 #include "core/Rules.h"
 #include "menu/GameEnd.h"
+#include "play/DeadEnd.h"
 #include "ui/Forma.h"
 #include "ui/Messages.h"
 
@@ -72,6 +73,7 @@ void NewUroven(int n) {
         G.BatteryCharge = kBatteryCapacity;
         G.PlayedFields.append(lower);
         G.LastFieldName = lower;
+        AnnounceDeadEnd();
         return;
     }
     EndGameAfter([] {

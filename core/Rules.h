@@ -15,3 +15,6 @@ static_assert(kLampBlinkTicks % 2 == 1, "a blinking must start and end with the 
 // further, and a saved game holding more is not one it wrote.
 constexpr int32_t kMaxHarvest = 99999;
 constexpr int32_t kMaxLevel = 9999;
+
+// How long a hint's rings show.
+constexpr int kHintRingsMs = 2000;

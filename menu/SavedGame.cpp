@@ -10,6 +10,7 @@
 #include "core/TextFile.h"
 #include "menu/SavedGameFormat.h"
 #include "play/Battery.h"
+#include "play/DeadEnd.h"
 #include "play/RobotRun.h"
 #include "ui/ApiOpenSave.h"
 #include "ui/Forma.h"
@@ -100,4 +101,5 @@ void OpenGame() {
         return;
     }
     resumeGame(*game, name);
+    AnnounceDeadEnd();
 }

@@ -1,7 +1,10 @@
 #include "play/Battery.h"
 
+#include <algorithm>
+
 #include "core/GameState.h"
 #include "menu/GameEnd.h"
+#include "play/DeadEnd.h"
 #include "ui/Forma.h"
 #include "ui/Messages.h"
 
@@ -16,6 +19,13 @@ void DrawLamp(int unit, bool spent) {
     Forma& f = forma();
     f.picAkamulyator.paintPicture(f.picAkamulyator2, lampX(unit), kLampTop, spent ? kSpentLampX : 0, 0, kLampSize,
                                   kLampSize);
+}
+
+// A flat battery stays at 0, so a game saved during the last blinking reads back.
+void spendBatteryUnit() {
+    G.LampBlinks = kLampBlinkTicks;
+    G.BatteryCharge = std::max(G.BatteryCharge - 1, 0);
+    forma().TimerAkamulyator.setEnabled(true);
 }
 
 void TimerAkamulyatorLampa() {
@@ -33,6 +43,7 @@ void TimerAkamulyatorLampa() {
     G.Busy = FieldLock::Free;
     f.picPole.setFocus();
     EndGameIfBatteryFlat();
+    AnnounceDeadEnd();
 }
 
 void EndGameIfBatteryFlat() {

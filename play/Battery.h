@@ -2,6 +2,8 @@
 // The robot's battery: a wrong pick blinks the lamp of the lost unit; no charge ends the game.
 
 void TimerAkamulyatorLampa();
+// Takes one unit from the battery; its lamp blinks.
+void spendBatteryUnit();
 void ShowGameOver();
 // Runs when the lamp and the robot have both come to rest after a blinking ended: an empty battery
 // ends the game.

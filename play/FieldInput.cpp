@@ -8,13 +8,18 @@
 #include "menu/Menu.h"
 #include "play/Battery.h"
 #include "play/Flags.h"
+#include "play/Hint.h"
 #include "play/VyborZnaka.h"
 #include "ui/Forma.h"
 #include "ui/PictureBox.h"
 #include "ui/Windows.h"
 
 namespace {
+// The key H types this letter under a Russian layout.
+constexpr int kCyrillicEr = 0x0420;
+
 bool insideField(int x, int y) { return x >= 0 && x < kFieldWidth && y >= 0 && y < kFieldHeight; }
+}  // namespace
 
 void drawCursorRing(int col, int row, Rgb colour) {
     forma().picPole.outlineBox(cellX(col) + 1, cellY(row) + 1, cellX(col) + kCellWidth - 2,
@@ -27,20 +32,22 @@ void dropFirstPick() {
     ClearFlag(G.PickCol, G.PickRow, G.CurrentSign);
     G.PickCol = -1;
 }
-}  // namespace
 
 void KursorKvadrat(int col, int row) {
     drawCursorRing(G.CursorCol, G.CursorRow, forma().picPole.backColour());
     G.CursorCol = col;
     G.CursorRow = row;
     drawCursorRing(col, row, kGreen);
+    redrawHintRings();
 }
 
 bool fieldBlocked() { return G.Busy == FieldLock::Busy || pickInProgress() || G.EndWaits; }
 
 void picPole_MouseDown(int, int, int, int) {
-    if (!fieldBlocked())
-        G.FieldPressed = 1;
+    if (fieldBlocked())
+        return;
+    tmrPodskazka_Timer();
+    G.FieldPressed = 1;
 }
 
 void picPole_MouseMove(int, int, int x, int y) {
@@ -79,6 +86,7 @@ void picPole_MouseUp(int button, int, int x, int y) {
 void picPole_KeyDown(int key, int shift) {
     if (fieldBlocked())
         return;
+    tmrPodskazka_Timer();
     switch (key) {
     case Qt::Key_F4:
         if (shift == kAlt)
@@ -120,6 +128,11 @@ void picPole_KeyDown(int key, int shift) {
             PosevZnaka(kRightButton);
         else if (G.GameMode == Mode::Playing)
             dropFirstPick();
+        return;
+    case Qt::Key_H:
+    case kCyrillicEr:
+        if (G.GameMode == Mode::Playing)
+            Podskazka();
         return;
     case Qt::Key_Home:
         if (G.GameMode == Mode::Sowing) {

@@ -1,4 +1,6 @@
 #pragma once
+#include "ui/Colors.h"
+
 // Keyboard and mouse input on the field and on the editor's palette, and the cursor square.
 
 // No press, release or key may reach the field (or the menu button): a field is laid out, the
@@ -7,6 +9,10 @@ bool fieldBlocked();
 
 // Moves the green cursor square to a cell of the grid.
 void KursorKvadrat(int col, int row);
+// The cursor's ring, one pixel inside a bed's outline, in any colour.
+void drawCursorRing(int col, int row, Rgb colour);
+// Takes the first pick of a pair back.
+void dropFirstPick();
 
 void picPole_MouseDown(int button, int shift, int x, int y);
 void picPole_MouseMove(int button, int shift, int x, int y);

@@ -6,6 +6,7 @@
 #include "core/Levels.h"
 #include "core/Rules.h"
 #include "play/Battery.h"
+#include "play/DeadEnd.h"
 #include "ui/Events.h"
 #include "ui/Forma.h"
 
@@ -39,6 +40,8 @@ void TimerDvigenieRobota() {
     G.PictureCount -= 2;
     if (G.PictureCount == 0)
         NewUroven(-1);
-    if (!lampBlinks)
-        EndGameIfBatteryFlat();
+    if (lampBlinks)
+        return;
+    EndGameIfBatteryFlat();
+    AnnounceDeadEnd();
 }

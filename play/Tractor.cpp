@@ -2,6 +2,7 @@
 
 #include "core/FieldDisplay.h"
 #include "core/GameState.h"
+#include "play/DeadEnd.h"
 #include "play/FieldInput.h"
 #include "ui/Forma.h"
 
@@ -35,4 +36,5 @@ void Traktor() {
     KursorKvadrat(0, 0);
     f.picPole.setFocus();
     G.PickCol = -1;
+    AnnounceDeadEnd();
 }

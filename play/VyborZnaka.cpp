@@ -1,9 +1,8 @@
 #include "play/VyborZnaka.h"
 
-#include <algorithm>
-
 #include "core/FieldDisplay.h"
 #include "core/GameState.h"
+#include "play/Battery.h"
 #include "play/Flags.h"
 #include "play/Route.h"
 #include "play/Sound.h"
@@ -17,13 +16,9 @@ struct PickGuard {
     ~PickGuard() { G.Picking = false; }
 };
 
-// A wrong pick costs a battery unit; the lamp of that unit blinks. A flat battery stays at 0, so a
-// game saved during the last blinking reads back.
 void wrongPick() {
     PlayAvariya();
-    G.LampBlinks = kLampBlinkTicks;
-    G.BatteryCharge = std::max(G.BatteryCharge - 1, 0);
-    forma().TimerAkamulyator.setEnabled(true);
+    spendBatteryUnit();
 }
 
 void startRun() {

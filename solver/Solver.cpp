@@ -69,10 +69,13 @@ public:
         const bool cleared = result.oddKinds.empty() && result.neverJoined.empty() && harvestWithRestarts();
         result.positions = positions_;
         result.mostPairs = cleared ? result.pairs : mostPairs_;
+        for (const auto& [a, b] : longest_)
+            result.longest.push_back(stepBetween(pictureAt(a), pictureAt(b)));
         if (cleared) {
             result.verdict = Verdict::Harvestable;
             for (const auto& [a, b] : taken_)
                 result.order.push_back(stepBetween(pictureAt(a), pictureAt(b)));
+            result.longest = result.order;
         } else {
             result.verdict = outOfTime_ ? Verdict::Undecided : Verdict::NotHarvestable;
         }
@@ -134,7 +137,10 @@ private:
         if (left_.none())
             return true;
         dropGoneFromSleep(asleepFrom);
-        mostPairs_ = std::max(mostPairs_, int(taken_.size()));
+        if (int(taken_.size()) > mostPairs_) {
+            mostPairs_ = int(taken_.size());
+            longest_ = taken_;
+        }
         if (deadline_.passed())
             outOfTime_ = true;
         if (outOfTime_ || positions_ >= allowance_)
@@ -282,6 +288,7 @@ private:
     std::array<int, kLastCrop + 1> count_{};  // and how many of each kind
     int pairs_ = 0;                            // pairs on the field at the start
     std::vector<Pair> taken_;
+    std::vector<Pair> longest_;  // the order that reached mostPairs_
     std::vector<Pair> sleep_;
     PositionMemory refuted_;
     Deadline deadline_;

@@ -15,6 +15,7 @@ struct SolverResult {
     int pairs = 0;                     // pairs on the field
     int mostPairs = 0;                 // the most pairs any order reaches; exact when NotHarvestable
                                        // with no odd kind and no picture never joined
+    std::vector<HarvestStep> longest;  // an order reaching mostPairs, when the field was searched
     long positions = 0;                // positions branched on or refuted
 };
 

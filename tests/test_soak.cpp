@@ -405,6 +405,12 @@ void joinablePair() {
     playPair(pair.fromCol, pair.fromRow, pair.toCol, pair.toRow);
 }
 
+void hint() {
+    const Qt::Key k = chance(50) ? Qt::Key_H : Qt::Key(0x0420);  // H, or the same key under a Russian layout
+    note(QStringLiteral("hint key %1").arg(QKeySequence(k).toString()));
+    key(k);
+}
+
 void wrongPair() {
     std::vector<QPoint> crops;
     for (int row = 0; row < kRows; ++row)
@@ -566,6 +572,7 @@ struct Action {
 const Action kActions[] = {
     {[] { return playable() ? 400 : 0; }, joinablePair},
     {[] { return playable() ? 15 : 0; }, wrongPair},
+    {[] { return playable() ? 30 : 0; }, hint},
     {[] { return 200; }, randomMouse},
     {[] { return 100; }, randomMove},
     {[] { return 200; }, randomKey},

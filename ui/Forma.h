@@ -24,7 +24,7 @@ struct Forma {
     Control imgRobot, imgRobot2, imgTraktor;
     Label lblNameFile;
     ScrollBar HScroll1;
-    Timer TimerRobot, TimerAkamulyator, tmrTrakrtor;
+    Timer TimerRobot, TimerAkamulyator, tmrTrakrtor, tmrPodskazka;
     FileList FilyUrovney{QStringLiteral("*.tvk")};
 
     void close();  // asks the main window to close, which runs UnloadGame

@@ -14,6 +14,7 @@
 #include "menu/Menu.h"
 #include "play/Battery.h"
 #include "play/FieldInput.h"
+#include "play/Hint.h"
 #include "play/RobotRun.h"
 #include "play/Tractor.h"
 #include "ui/Art.h"
@@ -227,4 +228,5 @@ void frmForma::buildTimers() {
     controls_.TimerRobot = Timer(new GameTimer(this, 100, TimerDvigenieRobota));
     controls_.tmrTrakrtor = Timer(new GameTimer(this, 50, Traktor));
     controls_.TimerAkamulyator = Timer(new GameTimer(this, kLampTickMs, TimerAkamulyatorLampa));
+    controls_.tmrPodskazka = Timer(new GameTimer(this, kHintRingsMs, tmrPodskazka_Timer));
 }

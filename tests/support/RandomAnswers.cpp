@@ -66,10 +66,10 @@ MsgAnswer RandomAnswers::answer(const Message& message) {
     ++messages;
     if (message.text == QStringLiteral("Поздравляю! Весь урожай собран!"))
         ++congratulations;
-    // Mostly the record is taken and the program stays open.
-    // Leaving is rare, so that games last.
-    const int yesPercent = message.text.startsWith(QStringLiteral("Поздравляю!!!")) ? 75
-                           : message.text == QStringLiteral("Закрыть программу?") ? 5 : 50;
+    // Mostly the record is taken and a stuck field reshuffled; leaving is rare, so that games last.
+    const bool mostlyYes = message.text.startsWith(QStringLiteral("Поздравляю!!!")) ||
+                           message.text.startsWith(QStringLiteral("Ходов больше нет. Перемешать"));
+    const int yesPercent = mostlyYes ? 75 : message.text == QStringLiteral("Закрыть программу?") ? 5 : 50;
     const bool yes = message.buttons == MsgButtons::YesNo && chance(yesPercent);
     note_(QStringLiteral("message \"%1\" -> %2")
               .arg(message.text.left(60).replace(QLatin1Char('\n'), QLatin1Char(' ')),

@@ -1,0 +1,15 @@
+#pragma once
+#include <vector>
+
+#include "solver/HarvestPosition.h"
+#include "solver/Pictures.h"
+
+// The solver's word on a position within a fixed number of positions searched, so that grading
+// a field takes seconds and gives the same figures every time.
+constexpr long kMostSolverPositions = 200000;
+
+struct Clearable {
+    Verdict verdict = Verdict::Undecided;
+    std::vector<BedPairNumbers> order;  // a complete harvest when Harvestable
+};
+Clearable clearable(const HarvestPosition& position);

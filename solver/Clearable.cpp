@@ -5,7 +5,7 @@
 Clearable clearable(const HarvestPosition& position) {
     const SolverResult solved =
         solveField(position.grid(), std::chrono::hours(1), kFirstAllowance, kMostSolverPositions);
-    Clearable result{solved.verdict, {}};
+    Clearable result{solved.verdict, {}, solved.positions};
     for (const HarvestStep& step : solved.order) {
         const int from = PictureSet::bed(step.fromCol, step.fromRow);
         const int to = PictureSet::bed(step.toCol, step.toRow);

@@ -11,5 +11,6 @@ constexpr long kMostSolverPositions = 200000;
 struct Clearable {
     Verdict verdict = Verdict::Undecided;
     std::vector<BedPairNumbers> order;  // a complete harvest when Harvestable
+    long positions = 0;                 // the search's work
 };
 Clearable clearable(const HarvestPosition& position);

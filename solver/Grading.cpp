@@ -37,7 +37,12 @@ Gap gapBeforeDeadEnds(const FieldGrid& field, int32_t seed) {
     generator.restart(seed);
     Gap gap;
     std::vector<int> gaps;
+    long work = 0;
     for (int tries = 0; tries < kMostGapTries && int(gaps.size()) < kGapOrders; ++tries) {
+        if (work >= kMostGapPositions) {
+            gap.approximate = true;
+            break;
+        }
         const std::vector<HarvestPosition> positions = failingOrder(field, generator);
         if (positions.empty())
             continue;
@@ -46,7 +51,9 @@ Gap gapBeforeDeadEnds(const FieldGrid& field, int32_t seed) {
         int last = int(positions.size()) - 1;
         int back = last - 1;
         for (; back > 0; --back) {
-            const Verdict verdict = clearable(positions[size_t(back)]).verdict;
+            const Clearable answer = clearable(positions[size_t(back)]);
+            work += answer.positions;
+            const Verdict verdict = answer.verdict;
             gap.approximate = gap.approximate || verdict == Verdict::Undecided;
             if (verdict != Verdict::NotHarvestable)
                 break;

@@ -9,12 +9,14 @@
 // how far back a failure's cause lies, and how fast random play loses.
 constexpr int kGapOrders = 200;      // failing random orders whose gap is measured
 constexpr int kMostGapTries = 20000;  // random orders drawn to find them
+// The solver's work on all of them together; past it the median is over the orders measured.
+constexpr long kMostGapPositions = 3000000;
 constexpr int kRiskOrders = 10000;
 
 struct Gap {
     double median = 0;        // 0 when no random order fails
     int failing = 0;          // failing orders measured
-    bool approximate = false;  // the solver left some position undecided
+    bool approximate = false;  // the solver left some position undecided, or the work ran out
 };
 
 struct Grade {

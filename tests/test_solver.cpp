@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "core/FieldFileFormat.h"
@@ -12,6 +13,7 @@
 #include "play/Route.h"
 #include "tools/pole/FieldSource.h"
 #include "solver/Occupancy.h"
+#include "solver/Grading.h"
 #include "solver/PlainSearch.h"
 #include "solver/PositionMemory.h"
 #include "solver/Rating.h"
@@ -159,6 +161,7 @@ private slots:
     void theToolSaysHarvestableNotHarvestableOrUnreadable();
     void theToolsOrderReplaysToAnEmptyField();
     void theRatingPlaysTheOrdersAPlainRandomPlayerPlays();
+    void theGradeOfAFieldWithOneTrap();
 };
 
 void SolverTest::itsRouteQuestionsGetTheGamesAnswers() {
@@ -357,6 +360,32 @@ void SolverTest::theRatingPlaysTheOrdersAPlainRandomPlayerPlays() {
                              .arg(QString::number(double(harvested) / stuck, 'f', 1)).arg(stuck);
     QVERIFY2(lines.contains(mean), qPrintable(run.out));
     QCOMPARE(runTool({"rate", dir.filePath("mixed.tvk"), "--orders", "0"}).status, 64);
+}
+
+// A fenced box, columns 1-4 of rows 1-2:   A B . B
+//                                          B A B .
+// Joinable at the start: the top B with the other top B, or with the lower-right B, and the
+// top-right B with the lower-right B. The first two open a route for the A's, then for the last
+// B's: the field clears. The third leaves each A and the left B's walled in by the other kind: a
+// dead end after one pair. So a player looking no pair ahead sees it (L* = 0); of the three steps
+// of a winning order only the first offers the trap (1/3); every failing order fails at once
+// (gap 1); and random play clears two orders in three, a risk of -ln(2/3) / 3 pairs = 0.135.
+void SolverTest::theGradeOfAFieldWithOneTrap() {
+    FieldGrid field;
+    for (int col = 0; col <= 5; ++col)
+        for (int row = 0; row <= 3; ++row)
+            field(col, row) = kFence;
+    const char* const beds[] = {"AB.B", "BAB."};
+    for (int row = 0; row < 2; ++row)
+        for (int col = 0; col < 4; ++col)
+            field(col + 1, row + 1) = beds[row][col] == '.' ? kEmpty : kFirstCrop + beds[row][col] - 'A';
+    const Grade grade = gradeField(field, 1);
+    QCOMPARE(grade.lookAhead.needed, 0);
+    QCOMPARE(grade.traps.share, 1.0 / 3);
+    QCOMPARE(grade.gap.median, 1.0);
+    QCOMPARE(grade.gap.failing, kGapOrders);
+    QVERIFY2(std::abs(grade.riskPerPair - std::log(1.5) / 3) < 0.005, qPrintable(QString::number(grade.riskPerPair)));
+    QVERIFY(!grade.lookAhead.approximate && !grade.traps.approximate && !grade.gap.approximate);
 }
 
 QTEST_GUILESS_MAIN(SolverTest)

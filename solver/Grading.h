@@ -8,9 +8,9 @@
 // How a person finds a field: the look-ahead it needs, how often a winning path passes a trap,
 // how far back a failure's cause lies, and how fast random play loses.
 constexpr int kGapOrders = 200;      // failing random orders whose gap is measured
-constexpr int kMostGapTries = 20000;  // random orders drawn to find them
+constexpr int kMostGapTries = 10000;  // random orders drawn to find them
 // The solver's work on all of them together; past it the median is over the orders measured.
-constexpr long kMostGapPositions = 3000000;
+constexpr long kMostGapPositions = 1000000;
 constexpr int kRiskOrders = 10000;
 
 struct Gap {

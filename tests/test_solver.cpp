@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 
@@ -161,7 +162,7 @@ private slots:
     void theToolSaysHarvestableNotHarvestableOrUnreadable();
     void theToolsOrderReplaysToAnEmptyField();
     void theRatingPlaysTheOrdersAPlainRandomPlayerPlays();
-    void theGradeOfAFieldWithOneTrap();
+    void gradesFieldsWorkedOutByHand();
 };
 
 void SolverTest::itsRouteQuestionsGetTheGamesAnswers() {
@@ -362,30 +363,55 @@ void SolverTest::theRatingPlaysTheOrdersAPlainRandomPlayerPlays() {
     QCOMPARE(runTool({"rate", dir.filePath("mixed.tvk"), "--orders", "0"}).status, 64);
 }
 
-// A fenced box, columns 1-4 of rows 1-2:   A B . B
-//                                          B A B .
-// Joinable at the start: the top B with the other top B, or with the lower-right B, and the
-// top-right B with the lower-right B. The first two open a route for the A's, then for the last
-// B's: the field clears. The third leaves each A and the left B's walled in by the other kind: a
-// dead end after one pair. So a player looking no pair ahead sees it (L* = 0); of the three steps
-// of a winning order only the first offers the trap (1/3); every failing order fails at once
-// (gap 1); and random play clears two orders in three, a risk of -ln(2/3) / 3 pairs = 0.135.
-void SolverTest::theGradeOfAFieldWithOneTrap() {
-    FieldGrid field;
-    for (int col = 0; col <= 5; ++col)
-        for (int row = 0; row <= 3; ++row)
-            field(col, row) = kFence;
-    const char* const beds[] = {"AB.B", "BAB."};
-    for (int row = 0; row < 2; ++row)
-        for (int col = 0; col < 4; ++col)
-            field(col + 1, row + 1) = beds[row][col] == '.' ? kEmpty : kFirstCrop + beds[row][col] - 'A';
-    const Grade grade = gradeField(field, 1);
-    QCOMPARE(grade.lookAhead.needed, 0);
-    QCOMPARE(grade.traps.share, 1.0 / 3);
-    QCOMPARE(grade.gap.median, 1.0);
-    QCOMPARE(grade.gap.failing, kGapOrders);
-    QVERIFY2(std::abs(grade.riskPerPair - std::log(1.5) / 3) < 0.005, qPrintable(QString::number(grade.riskPerPair)));
-    QVERIFY(!grade.lookAhead.approximate && !grade.traps.approximate && !grade.gap.approximate);
+// Two fields in a fenced box from column 1 of row 1, each with one trap, worked out by hand.
+//
+//   A B . B    Joinable: the top B's together, the top-left B with the lower-right one, or the
+//   B A B .    top-right B with it. The first two open a route for the A's, then for the last B's.
+//              The third walls each A and the left B's in by the other kind: stuck at once. A
+//              player looking no pair ahead avoids it (L* 0); only the first of a winning order's
+//              3 steps offers the trap (1/3); failing orders fail right after it (gap 1); random
+//              play clears 2 orders in 3.
+//
+//   A C . C . .    Joinable: the top C's, or the right C's one above the other. After the top C's
+//   C A B C . B    every order clears. After the right C's only the B's can go, leaving A's and
+//                  C's crossed in the left corner: stuck one pair later. The shortest route lures
+//                  a player looking no pair ahead into the trap every time; looking one ahead
+//                  avoids it (L* 1). The trap is the first of 4 steps (1/4), the dead end comes 2
+//                  pairs after the start (gap 2), and random play clears 1 order in 2.
+void SolverTest::gradesFieldsWorkedOutByHand() {
+    struct Case {
+        std::array<const char*, 2> beds;
+        int lookAhead;
+        double traps;
+        double gap;
+        double share;  // of random orders that clear it
+    };
+    const Case cases[] = {
+        {{"AB.B", "BAB."}, 0, 1.0 / 3, 1.0, 2.0 / 3},
+        {{"AC.C..", "CABC.B"}, 1, 1.0 / 4, 2.0, 1.0 / 2},
+    };
+    for (const Case& c : cases) {
+        const int wide = int(qstrlen(c.beds[0]));
+        FieldGrid field;
+        for (int col = 0; col <= wide + 1; ++col)
+            for (int row = 0; row <= 3; ++row)
+                field(col, row) = kFence;
+        int pictures = 0;
+        for (int row = 0; row < 2; ++row)
+            for (int col = 0; col < wide; ++col) {
+                const char bed = c.beds[size_t(row)][col];
+                field(col + 1, row + 1) = bed == '.' ? kEmpty : kFirstCrop + bed - 'A';
+                pictures += bed == '.' ? 0 : 1;
+            }
+        const Grade grade = gradeField(field, 1);
+        QCOMPARE(grade.lookAhead.needed, c.lookAhead);
+        QCOMPARE(grade.traps.share, c.traps);
+        QCOMPARE(grade.gap.median, c.gap);
+        QCOMPARE(grade.gap.failing, kGapOrders);
+        const double risk = -std::log(c.share) / (pictures / 2);
+        QVERIFY2(std::abs(grade.riskPerPair - risk) < 0.01, qPrintable(QString::number(grade.riskPerPair)));
+        QVERIFY(!grade.lookAhead.approximate && !grade.traps.approximate && !grade.gap.approximate);
+    }
 }
 
 QTEST_GUILESS_MAIN(SolverTest)

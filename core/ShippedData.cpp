@@ -1,9 +1,12 @@
 #include "core/ShippedData.h"
 
+#include <algorithm>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QCryptographicHash>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 #include "core/TextFile.h"
@@ -57,11 +60,52 @@ bool copyFile(const QString& from, const QString& to) {
     return QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
 }
 
-QSet<QString> readRecord(const QString& path) {
-    QSet<QString> record;
-    for (const QByteArray& line : readTextLines(path).lines)
-        record.insert(QString::fromUtf8(line));
-    return record;
+QByteArray checksumOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(&file);
+    return hash.result().toHex();
+}
+
+// Lines "checksum path", as sha1sum writes them, or a bare path from a version that kept no
+// checksums: path -> every checksum named for it.
+using Checksums = QHash<QString, QSet<QByteArray>>;
+constexpr qsizetype kHexLength = 40;
+Checksums readChecksums(const QString& path) {
+    Checksums checksums;
+    for (const QByteArray& line : readTextLines(path).lines) {
+        const bool hasSum = line.size() > kHexLength + 1 && line[kHexLength] == ' ' &&
+                            QByteArray::fromHex(line.left(kHexLength)).size() == kHexLength / 2;
+        if (!hasSum) {
+            checksums[QString::fromUtf8(line)];
+            continue;
+        }
+        // sha1sum marks binary reading with a '*' before the path.
+        QByteArray file = line.mid(kHexLength + 1);
+        if (file.startsWith(' ') || file.startsWith('*'))
+            file.remove(0, 1);
+        checksums[QString::fromUtf8(file)].insert(line.left(kHexLength).toLower());
+    }
+    return checksums;
+}
+
+// A bundled copy that no version ships any more goes, unless the player changed it: its checksum
+// is still that of the copy made, or of the file an earlier version shipped under that name. The
+// players, leaders and settings taken from a program folder are the player's own from then on.
+void removeCopiesNoLongerShipped(const QDir& to, const Checksums& record, const Checksums& shippedBefore,
+                                 const QSet<QString>& shippedNow) {
+    QSet<QString> candidates(record.keyBegin(), record.keyEnd());
+    candidates.unite(QSet<QString>(shippedBefore.keyBegin(), shippedBefore.keyEnd()));
+    for (const QString& file : candidates) {
+        const bool bundled = file.contains(QLatin1Char('/'));
+        if (!bundled || shippedNow.contains(file) || !QFileInfo(to.filePath(file)).isFile())
+            continue;
+        const QByteArray sum = checksumOf(to.filePath(file));
+        if (record.value(file).contains(sum) || shippedBefore.value(file).contains(sum))
+            QFile::remove(to.filePath(file));
+    }
 }
 }  // namespace
 
@@ -72,19 +116,37 @@ void copyShippedData(const QString& shipped, const QString& userFolder) {
             copyFile(from.filePath(file), to.filePath(file));
 
     const QString recordPath = to.filePath(QLatin1String(kCopiedRecord));
-    const QSet<QString> record = readRecord(recordPath);
-    QList<QByteArray> added;
-    for (const QString& file : playersFiles(from)) {
-        if (record.contains(file))
+    Checksums record = readChecksums(recordPath);
+    const QStringList shippedFiles = playersFiles(from);
+    const QSet<QString> shippedNow(shippedFiles.cbegin(), shippedFiles.cend());
+    removeCopiesNoLongerShipped(to, record, readChecksums(from.filePath(QLatin1String(kShippedBefore))), shippedNow);
+    bool changed = false;
+    for (const QString& file : shippedNow) {
+        // Recorded: copied once, and whatever the player did to it since stands. A file already
+        // there unrecorded is the player's own. Either is remembered with the checksum of the
+        // shipped file, so that it goes unchanged when no longer shipped, and stays if changed.
+        if (record.contains(file) && !record.value(file).isEmpty())
             continue;
         const QString copy = to.filePath(file);
-        if (QFileInfo::exists(copy) || copyFile(from.filePath(file), copy))
-            added << file.toUtf8();
+        if (record.contains(file) || QFileInfo::exists(copy) || copyFile(from.filePath(file), copy)) {
+            record[file] = {checksumOf(from.filePath(file))};
+            changed = true;
+        }
     }
-    if (!added.isEmpty()) {
-        QFile out(recordPath);
-        if (out.open(QIODevice::Append))
-            out.write(joinLines(added));
+    // Only what is shipped now is worth remembering; the rest has been dealt with above.
+    for (auto it = record.begin(); it != record.end();)
+        if (shippedNow.contains(it.key())) {
+            ++it;
+        } else {
+            it = record.erase(it);
+            changed = true;
+        }
+    if (changed) {
+        QList<QByteArray> lines;
+        for (auto it = record.cbegin(); it != record.cend(); ++it)
+            lines << *it->cbegin() + ' ' + it.key().toUtf8();
+        std::sort(lines.begin(), lines.end());
+        writeFileAtomically(recordPath, joinLines(lines));
     }
     for (QLatin1String folder : kPlayersFolders)
         to.mkpath(folder);

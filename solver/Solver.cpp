@@ -49,9 +49,10 @@ BedList listOf(const PictureSet& set) {
 using Pair = std::pair<int, int>;
 class Search {
 public:
-    Search(const FieldGrid& field, std::chrono::steady_clock::duration allowed, long firstAllowance)
+    Search(const FieldGrid& field, std::chrono::steady_clock::duration allowed, long firstAllowance,
+           long mostPositions)
         : facts_(field), beds_(field), left_(facts_.pictures), deadline_(allowed),
-          firstAllowance_(std::max(firstAllowance, 1L)) {
+          firstAllowance_(std::max(firstAllowance, 1L)), mostPositions_(mostPositions) {
         for (int kind = kFirstCrop; kind <= kLastCrop; ++kind)
             count_[size_t(kind)] = facts_.ofKind[size_t(kind)].count();
         pairs_ = facts_.pictures.count() / 2;
@@ -141,7 +142,7 @@ private:
             mostPairs_ = int(taken_.size());
             longest_ = taken_;
         }
-        if (deadline_.passed())
+        if (deadline_.passed() || (mostPositions_ > 0 && positions_ >= mostPositions_))
             outOfTime_ = true;
         if (outOfTime_ || positions_ >= allowance_)
             stopped_ = true;
@@ -293,6 +294,7 @@ private:
     PositionMemory refuted_;
     Deadline deadline_;
     const long firstAllowance_;
+    const long mostPositions_;
     bool outOfTime_ = false;
     bool stopped_ = false;  // out of time, or this run's allowance spent
     long allowance_ = 0;    // positions this run may reach, counted with the runs before it
@@ -302,6 +304,7 @@ private:
 };
 }  // namespace
 
-SolverResult solveField(const FieldGrid& field, std::chrono::steady_clock::duration allowed, long firstAllowance) {
-    return Search(field, allowed, firstAllowance).run();
+SolverResult solveField(const FieldGrid& field, std::chrono::steady_clock::duration allowed, long firstAllowance,
+                        long mostPositions) {
+    return Search(field, allowed, firstAllowance, mostPositions).run();
 }

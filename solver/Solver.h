@@ -21,6 +21,8 @@ struct SolverResult {
 
 // The search starts over in a new order after `firstAllowance` positions, then after ever more;
 // the default suits real fields, and a test passes 1 to make it start over all the time.
+// `mostPositions`, when above 0, ends the search Undecided after that many positions: unlike a
+// time limit, the same field then always gets the same answer.
 constexpr long kFirstAllowance = 1000;
 SolverResult solveField(const FieldGrid& field, std::chrono::steady_clock::duration allowed,
-                        long firstAllowance = kFirstAllowance);
+                        long firstAllowance = kFirstAllowance, long mostPositions = 0);

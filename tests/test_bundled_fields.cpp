@@ -8,6 +8,7 @@
 #include <map>
 #include <numeric>
 
+#include "core/Cp1251.h"
 #include "play/Route.h"
 #include "tools/pole/BundledFields.h"
 #include "tools/pole/FieldSource.h"
@@ -74,14 +75,17 @@ private slots:
 void BundledFieldsTest::theListHoldsEveryDesignInTheOrderOfItsLevels() {
     QStringList designed;
     for (const FieldDesign& design : bundledDesigns())
-        designed << QString::fromLatin1(design.name);
+        designed << design.fileName();
     QVERIFY(designed.size() >= 36);
     QCOMPARE(levelList(), designed);
+    // Saved games and settings store the name in Windows-1251.
+    for (const QString& name : designed)
+        QVERIFY2(fitsCp1251(name), qPrintable(name));
 }
 
 void BundledFieldsTest::eachFieldHasTheShapeItWasDrawnWith() {
     for (const FieldDesign& design : bundledDesigns()) {
-        const FieldSource source = readFieldSource(kFolder + QLatin1Char('/') + QLatin1String(design.name));
+        const FieldSource source = readFieldSource(kFolder + QLatin1Char('/') + design.fileName());
         QVERIFY2(source.field, qPrintable(source.problem));
         QCOMPARE(source.field->shuffleKinds, design.shuffle);
         const FieldGrid grid = gridOf(source.field->records);
@@ -93,7 +97,7 @@ void BundledFieldsTest::eachFieldHasTheShapeItWasDrawnWith() {
                 const bool asDrawn = bed == '#' ? sign == kFence : bed == '.' ? sign == kEmpty : sign >= kFirstCrop;
                 const bool sameLetterSameKind = !(bed >= 'A' && bed <= 'Z') || lettered.emplace(bed, sign).first->second == sign;
                 QVERIFY2(asDrawn && sameLetterSameKind,
-                         qPrintable(QStringLiteral("%1 column %2 row %3").arg(design.name).arg(col).arg(row)));
+                         qPrintable(QStringLiteral("%1 column %2 row %3").arg(design.fileName()).arg(col).arg(row)));
             }
     }
 }
@@ -103,10 +107,10 @@ void BundledFieldsTest::eachFieldHasTheShapeItWasDrawnWith() {
 void BundledFieldsTest::makeRemakesEveryFieldWithAHarvestThatEmptiesIt() {
     for (const FieldDesign& design : bundledDesigns()) {
         const std::optional<SownField> field = sowHarvestable(design, kSecondsPerSowing);
-        QVERIFY2(field, design.name);
-        QFile file(kFolder + QLatin1Char('/') + QLatin1String(design.name));
-        QVERIFY2(file.open(QIODevice::ReadOnly) && file.readAll() == bundledFileBytes(design, *field), design.name);
-        QVERIFY2(replaysToEmpty(gridOf(field->records), field->proof.order), design.name);
+        QVERIFY2(field, qPrintable(design.fileName()));
+        QFile file(kFolder + QLatin1Char('/') + design.fileName());
+        QVERIFY2(file.open(QIODevice::ReadOnly) && file.readAll() == bundledFileBytes(design, *field), qPrintable(design.fileName()));
+        QVERIFY2(replaysToEmpty(gridOf(field->records), field->proof.order), qPrintable(design.fileName()));
     }
 }
 

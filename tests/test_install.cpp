@@ -62,6 +62,7 @@ class InstallTest : public QObject {
 private slots:
     void installedGameKeepsItsFilesInThePlayersDataFolder();
     void laterStartsNeverBringBackOrOverwriteThePlayersFieldsAndPhotos();
+    void anUpgradeRemovesUnchangedCopiesItNoLongerShips();
     void readOnlyProgramFolderFillsThePlayersFolderFromBesideTheBinary();
     void programFolderWithItsDataBesideTheBinaryRunsWhereItIs();
     void cmakeInstallGivesATreeTheGameStartsFrom();
@@ -102,6 +103,31 @@ void InstallTest::laterStartsNeverBringBackOrOverwriteThePlayersFieldsAndPhotos(
     QVERIFY(QFile::remove(folder + QStringLiteral("/Photo/sova.png")));
     QCOMPARE(programFolder(tree.bin, true), folder);
     QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Photo/sova.png")));
+}
+
+void InstallTest::anUpgradeRemovesUnchangedCopiesItNoLongerShips() {
+    InstalledTree tree;
+    put(tree.data + QStringLiteral("Pole/Luk.tvk"), "onion");
+    const QString folder = programFolder(tree.bin, true);
+    const auto pole = [&](const char* name) { return folder + QStringLiteral("/Pole/") + QLatin1String(name); };
+    put(pole("Sad.tvk"), "the player's own sowing");
+    put(pole("Moj.tvk"), "the player's own field");
+    // Copies an earlier version recorded without checksums: one as shipped, one changed since.
+    put(pole("staryj.tvk"), "old field");
+    put(pole("pravlennyj.tvk"), "changed old field");
+    QFile record(folder + QLatin1Char('/') + QLatin1String(kCopiedRecord));
+    QVERIFY(record.open(QIODevice::Append));
+    record.write("Pole/staryj.tvk\r\nPole/pravlennyj.tvk\r\n");
+    record.close();
+    // sha1 of "old field" and of "old one"
+    put(tree.data + QLatin1String(kShippedBefore), "3349c62f62866c45f2a1542e38be9a24808dac72  Pole/staryj.tvk\n"
+                                                   "40de09fc7bafe290a79e8e06e541678a39bc99f8  Pole/pravlennyj.tvk\n");
+    QFile::remove(tree.data + QStringLiteral("Pole/Luk.tvk"));
+    QFile::remove(tree.data + QStringLiteral("Pole/Sad.tvk"));
+    put(tree.data + QStringLiteral("Pole/01 Сад.tvk"), "garden");
+    QCOMPARE(programFolder(tree.bin, true), folder);
+    QCOMPARE(QDir(folder + QStringLiteral("/Pole")).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase),
+             (QStringList{"01 Сад.tvk", "Moj.tvk", "pravlennyj.tvk", "Sad.tvk"}));
 }
 
 void InstallTest::readOnlyProgramFolderFillsThePlayersFolderFromBesideTheBinary() {

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <map>
 
 #include "core/FieldFileFormat.h"
@@ -12,6 +14,7 @@
 #include "play/Route.h"
 #include "tools/pole/FieldSource.h"
 #include "solver/Occupancy.h"
+#include "solver/Grading.h"
 #include "solver/PlainSearch.h"
 #include "solver/PositionMemory.h"
 #include "solver/Rating.h"
@@ -159,6 +162,7 @@ private slots:
     void theToolSaysHarvestableNotHarvestableOrUnreadable();
     void theToolsOrderReplaysToAnEmptyField();
     void theRatingPlaysTheOrdersAPlainRandomPlayerPlays();
+    void gradesFieldsWorkedOutByHand();
 };
 
 void SolverTest::itsRouteQuestionsGetTheGamesAnswers() {
@@ -357,6 +361,57 @@ void SolverTest::theRatingPlaysTheOrdersAPlainRandomPlayerPlays() {
                              .arg(QString::number(double(harvested) / stuck, 'f', 1)).arg(stuck);
     QVERIFY2(lines.contains(mean), qPrintable(run.out));
     QCOMPARE(runTool({"rate", dir.filePath("mixed.tvk"), "--orders", "0"}).status, 64);
+}
+
+// Two fields in a fenced box from column 1 of row 1, each with one trap, worked out by hand.
+//
+//   A B . B    Joinable: the top B's together, the top-left B with the lower-right one, or the
+//   B A B .    top-right B with it. The first two open a route for the A's, then for the last B's.
+//              The third walls each A and the left B's in by the other kind: stuck at once. A
+//              player looking no pair ahead avoids it (L* 0); only the first of a winning order's
+//              3 steps offers the trap (1/3); failing orders fail right after it (gap 1); random
+//              play clears 2 orders in 3.
+//
+//   A C . C . .    Joinable: the top C's, or the right C's one above the other. After the top C's
+//   C A B C . B    every order clears. After the right C's only the B's can go, leaving A's and
+//                  C's crossed in the left corner: stuck one pair later. The shortest route lures
+//                  a player looking no pair ahead into the trap every time; looking one ahead
+//                  avoids it (L* 1). The trap is the first of 4 steps (1/4), the dead end comes 2
+//                  pairs after the start (gap 2), and random play clears 1 order in 2.
+void SolverTest::gradesFieldsWorkedOutByHand() {
+    struct Case {
+        std::array<const char*, 2> beds;
+        int lookAhead;
+        double traps;
+        double gap;
+        double share;  // of random orders that clear it
+    };
+    const Case cases[] = {
+        {{"AB.B", "BAB."}, 0, 1.0 / 3, 1.0, 2.0 / 3},
+        {{"AC.C..", "CABC.B"}, 1, 1.0 / 4, 2.0, 1.0 / 2},
+    };
+    for (const Case& c : cases) {
+        const int wide = int(qstrlen(c.beds[0]));
+        FieldGrid field;
+        for (int col = 0; col <= wide + 1; ++col)
+            for (int row = 0; row <= 3; ++row)
+                field(col, row) = kFence;
+        int pictures = 0;
+        for (int row = 0; row < 2; ++row)
+            for (int col = 0; col < wide; ++col) {
+                const char bed = c.beds[size_t(row)][col];
+                field(col + 1, row + 1) = bed == '.' ? kEmpty : kFirstCrop + bed - 'A';
+                pictures += bed == '.' ? 0 : 1;
+            }
+        const Grade grade = gradeField(field, 1);
+        QCOMPARE(grade.lookAhead.needed, c.lookAhead);
+        QCOMPARE(grade.traps.share, c.traps);
+        QCOMPARE(grade.gap.median, c.gap);
+        QCOMPARE(grade.gap.failing, kGapOrders);
+        const double risk = -std::log(c.share) / (pictures / 2);
+        QVERIFY2(std::abs(grade.riskPerPair - risk) < 0.01, qPrintable(QString::number(grade.riskPerPair)));
+        QVERIFY(!grade.lookAhead.approximate && !grade.traps.approximate && !grade.gap.approximate);
+    }
 }
 
 QTEST_GUILESS_MAIN(SolverTest)

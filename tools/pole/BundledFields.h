@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QString>
 #include <array>
 #include <chrono>
 #include <optional>
@@ -13,13 +14,15 @@
 // drawn shape; its crops are sown at random from a fixed seed until a sowing proves harvestable.
 
 struct FieldDesign {
-    const char* name;  // the file name; sorted ignoring case, the list gives the order of levels
+    const char* name;  // the file name in UTF-8; sorted ignoring case, the list gives the order of levels
     int kinds;         // how many crop kinds are sown at random, each an even number of times
     int shuffle;       // the file's shuffle flag
     int32_t seed;      // of the sowing and of the file's scrambling
     // '#' a fence, 'o' a crop sown at random, '.' an empty bed, 'A' to 'Z' a crop placed by hand:
     // one letter, one kind
     std::array<const char*, kRows> beds;
+
+    QString fileName() const { return QString::fromUtf8(name); }
 };
 const std::vector<FieldDesign>& bundledDesigns();
 

@@ -13,6 +13,8 @@ const char* const kUsage =
     "  rate FILE [--orders N] [--seed S]\n"
     "                                  N random harvest orders (1000); the last line is the share\n"
     "                                  that emptied the field\n"
+    "  grade FILE [--seed S]           how a person finds the field; the last four lines are the\n"
+    "                                  look-ahead needed, trap density, gap and risk per pair\n"
     "  render FILE OUT.png             the field as the player sees it\n"
     "  make FOLDER                     writes the bundled fields, each proven harvestable\n";
 }  // namespace
@@ -28,6 +30,8 @@ int runPole(const QStringList& arguments, Console& console) {
         return solveCommand(rest, console);
     if (command == QLatin1String("rate"))
         return rateCommand(rest, console);
+    if (command == QLatin1String("grade"))
+        return gradeCommand(rest, console);
     if (command == QLatin1String("render"))
         return renderCommand(rest, console);
     if (command == QLatin1String("make"))

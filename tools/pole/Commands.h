@@ -32,5 +32,6 @@ int showCommand(const QStringList& arguments, Console& console);
 int checkCommand(const QStringList& arguments, Console& console);
 int solveCommand(const QStringList& arguments, Console& console);
 int rateCommand(const QStringList& arguments, Console& console);
+int gradeCommand(const QStringList& arguments, Console& console);
 int renderCommand(const QStringList& arguments, Console& console);
 int makeCommand(const QStringList& arguments, Console& console);

@@ -17,12 +17,12 @@ int makeCommand(const QStringList& arguments, Console& console) {
     const QDir folder(arguments[0]);
     int status = kExitHarvestable;
     for (const FieldDesign& design : bundledDesigns()) {
-        const QString path = folder.filePath(QString::fromLatin1(design.name));
+        const QString path = folder.filePath(design.fileName());
         QElapsedTimer clock;
         clock.start();
         const std::optional<SownField> field = sowHarvestable(design, kSecondsPerSowing);
         if (!field) {
-            console.err << design.name << ": no harvestable sowing found\n";
+            console.err << design.fileName() << ": no harvestable sowing found\n";
             status = kExitNotHarvestable;
             continue;
         }
@@ -30,7 +30,7 @@ int makeCommand(const QStringList& arguments, Console& console) {
             console.err << path << ": cannot be written\n";
             return kExitCannotWrite;
         }
-        console.out << design.name << ": " << field->proof.pairs << " pairs, " << design.kinds << " kinds, sowing "
+        console.out << design.fileName() << ": " << field->proof.pairs << " pairs, " << design.kinds << " kinds, sowing "
                     << field->attempts << ", " << clock.elapsed() << " ms\n";
     }
     return status;

@@ -1,0 +1,35 @@
+#pragma once
+#include <cstdint>
+
+#include "core/FieldGrid.h"
+#include "solver/LookAhead.h"
+#include "solver/Traps.h"
+
+// How a person finds a field: the look-ahead it needs, how often a winning path passes a trap,
+// how far back a failure's cause lies, and how fast random play loses.
+constexpr int kGapOrders = 200;      // failing random orders whose gap is measured
+constexpr int kMostGapTries = 10000;  // random orders drawn to find them
+// The solver's work on all of them together; past it the median is over the orders measured.
+constexpr long kMostGapPositions = 1000000;
+constexpr int kRiskOrders = 10000;
+
+struct Gap {
+    double median = 0;        // 0 when no random order fails
+    int failing = 0;          // failing orders measured
+    bool approximate = false;  // the solver left some position undecided, or the work ran out
+};
+
+struct Grade {
+    LookAhead lookAhead;
+    TrapDensity traps;
+    Gap gap;
+    double riskPerPair = 0;  // -ln(share of random orders that clear) / pairs
+    bool riskIsBound = false;  // no random order cleared: the risk is at least the figure
+};
+
+// Pairs harvested between the last position from which the field could still be cleared and the
+// dead end, over random orders that fail; the median of those.
+Gap gapBeforeDeadEnds(const FieldGrid& field, int32_t seed);
+double riskPerPair(const FieldGrid& field, int32_t seed, bool* isBound);
+// Every figure, each drawn from its own generator started at `seed`.
+Grade gradeField(const FieldGrid& field, int32_t seed);

@@ -2,15 +2,24 @@
 # KELVARY_DEBIAN=ON, a /usr prefix and games/ for the programs, then runs cpack).
 option(KELVARY_DEBIAN "Install the documents as a Debian package carries them" OFF)
 
+# The manual pages and the metainfo carry the changelog's version and date.
+foreach(page kelvary.6 kelvary-pole.6)
+  configure_file(data/man/${page}.in ${CMAKE_BINARY_DIR}/man/${page} @ONLY)
+endforeach()
+configure_file(data/io.github.kelvary.Kelvary.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/io.github.kelvary.Kelvary.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/io.github.kelvary.Kelvary.metainfo.xml DESTINATION share/metainfo)
+
 # The manual pages and the changelog are installed compressed, as Debian wants them.
 set(KELVARY_GZIPPED)
-foreach(source data/man/kelvary.6 data/man/kelvary-pole.6 packaging/debian/changelog)
+foreach(source ${CMAKE_BINARY_DIR}/man/kelvary.6 ${CMAKE_BINARY_DIR}/man/kelvary-pole.6
+               ${CMAKE_SOURCE_DIR}/packaging/debian/changelog)
   get_filename_component(name ${source} NAME)
   set(output ${CMAKE_BINARY_DIR}/gz/${name}.gz)
   add_custom_command(OUTPUT ${output}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/gz
-    COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/${source} > ${output}
-    DEPENDS ${CMAKE_SOURCE_DIR}/${source})
+    COMMAND gzip -9 -n -c ${source} > ${output}
+    DEPENDS ${source})
   list(APPEND KELVARY_GZIPPED ${output})
 endforeach()
 add_custom_target(kelvary_gzipped ALL DEPENDS ${KELVARY_GZIPPED})
@@ -27,6 +36,7 @@ endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kelvary)
+set(CPACK_PACKAGE_VERSION ${KELVARY_VERSION})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGE_CONTACT "Kelvary developers <maintainers@users.noreply.c-seed-2121adc7.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

@@ -5,6 +5,7 @@
 #include "core/Settings.h"
 #include "menu/Menu.h"
 #include "players/PlayersStore.h"
+#include "ui/Fonts.h"
 #include "ui/Forma.h"
 #include "ui/Windows.h"
 
@@ -23,6 +24,7 @@ void Main(const QString& programFolder) {
     G.LastFieldName = settings.LastFieldName;
     ReadIgrokov();
     ReadLiderov();
+    useInterfaceFont();
     showFrmForma();
     BuildMenu();
     DrawGrid();

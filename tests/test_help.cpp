@@ -70,7 +70,7 @@ private slots:
     void missingHelpPageSaysSoInsideTheWindow();
     void f1OnTheFieldOpensHelpUnlessTheFieldIsBusy();
     void aboutWindowShowsVersionDatesAndTheBand();
-    void siteLinkOpensTheHelpPageAndRestoresThePointer();
+    void helpLinkOpensTheHelpPageAndRestoresThePointer();
     void redirectPageIsOneLineExactlyAsBrowsersExpectIt();
     void aNameThatCannotBeWrittenIsSkipped();
     void unwritableFieldFolderOpensTheAddressItself_data();
@@ -137,7 +137,8 @@ void HelpTest::aboutWindowShowsVersionDatesAndTheBand() {
         QCOMPARE(about.lblVersiya->text(), QStringLiteral("Версия: v2.1"));
         QCOMPARE(about.lblData->text(), QStringLiteral("Дата: 27 октября 2006 год"));
         QCOMPARE(about.lblData2->text(), QStringLiteral("4 августа 2015 год"));
-        QCOMPARE(about.lblSait->text(), QStringLiteral("Сайт:"));
+        QCOMPARE(about.lblSait->text(), QStringLiteral("Справка:"));
+        QVERIFY(about.Label1->text().contains(QStringLiteral(">открыть в браузере<")));
         QVERIFY(about.lblKartinki->text().contains(QStringLiteral("Twemoji, CC-BY 4.0")));
         QVERIFY(!about.Image1->pixmap().isNull());
         QCOMPARE(about.Picture1->width(), 80);
@@ -157,7 +158,7 @@ void HelpTest::aboutWindowShowsVersionDatesAndTheBand() {
     QVERIFY(opened);
 }
 
-void HelpTest::siteLinkOpensTheHelpPageAndRestoresThePointer() {
+void HelpTest::helpLinkOpensTheHelpPageAndRestoresThePointer() {
     GameFixture game;
     game.start();
     OpenedUrls opened;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -67,6 +68,7 @@ private slots:
     void programFolderWithItsDataBesideTheBinaryRunsWhereItIs();
     void cmakeInstallGivesATreeTheGameStartsFrom();
     void aSecondCopyOnTheFolderIsToldAndACrashedOneBlocksNothing();
+    void versionIsTheChangelogs();
 };
 
 void InstallTest::installedGameKeepsItsFilesInThePlayersDataFolder() {
@@ -224,6 +226,18 @@ void InstallTest::cmakeInstallGivesATreeTheGameStartsFrom() {
     for (const char* folder : {"Pole", "Photo"})
         QCOMPARE(QDir(userFolder + QLatin1Char('/') + QLatin1String(folder)).entryList(QDir::Files),
                  QDir(root.filePath(QStringLiteral("share/games/kelvary/") + QLatin1String(folder))).entryList(QDir::Files));
+}
+
+void InstallTest::versionIsTheChangelogs() {
+    const QByteArray changelog = contentOf(QStringLiteral(KELVARY_CHANGELOG));
+    const QRegularExpressionMatch entry =
+        QRegularExpression(QStringLiteral("^kelvary \\(([^)]+)\\)")).match(QString::fromUtf8(changelog));
+    QVERIFY(entry.hasMatch());
+    QProcess game;
+    game.start(qEnvironmentVariable("KELVARY_PROGRAM_FOLDER") + QStringLiteral("/kelvary"), {QStringLiteral("--version")});
+    QVERIFY(game.waitForFinished());
+    QCOMPARE(game.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(game.readAllStandardOutput()), QStringLiteral("kelvary %1\n").arg(entry.captured(1)));
 }
 
 QTEST_MAIN(InstallTest)

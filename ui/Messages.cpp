@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "ui/Translation.h"
 
@@ -38,6 +39,9 @@ MsgAnswer showMessageBox(const Message& message) {
         return MsgAnswer::Ok;
     }
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    // Set here, so the answers are Russian even where Qt's translations are not installed.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
     box.setDefaultButton(message.defaultAnswer == MsgAnswer::No ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/Version.h"
 #include "help/SaveFileUrl.h"
 #include "ui/Art.h"
 #include "ui/Controls.h"
@@ -44,14 +45,15 @@ frmOprog::frmOprog(QWidget* parent) : QDialog(parent) {
     Picture1 = new PictureBox(this, 80, 46, kWhite);
     Picture1->move(344, 22);
     Line1 = groove(this, 92);
-    lblVersiya = textLabel(this, QStringLiteral("Версия: v2.1"), 16, 104);
+    lblVersiya = textLabel(this, QStringLiteral("Версия: v") + QString::fromLatin1(kVersion), 16, 104);
     lblData = textLabel(this, QStringLiteral("Дата: 27 октября 2006 год"), 16, 128);
     // The later date stands under the first one's day, as a second edition of the same line.
     const int dateColumn = 16 + QFontMetrics(font()).horizontalAdvance(QStringLiteral("Дата: "));
     lblData2 = textLabel(this, QStringLiteral("4 августа 2015 год"), dateColumn, 150);
     Line2 = groove(this, 180);
-    lblSait = textLabel(this, QStringLiteral("Сайт:"), 16, 192);
-    Label1 = textLabel(this, QStringLiteral("<a href=\"Help.htm\">справка Kelvary</a>"), 16 + lblSait->width() + 6, 192);
+    // The link opens the help page shipped with the game, so it says so rather than promise a site.
+    lblSait = textLabel(this, QStringLiteral("Справка:"), 16, 192);
+    Label1 = textLabel(this, QStringLiteral("<a href=\"Help.htm\">открыть в браузере</a>"), 16 + lblSait->width() + 6, 192);
     Label1->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     Label1->setOpenExternalLinks(false);
     lblAvtor = textLabel(this, QStringLiteral("Автор: команда Kelvary"), 16, 216);

@@ -6,17 +6,30 @@
 namespace {
 const char* const kUsage =
     "usage: kelvary-pole COMMAND ...\n"
+    "Checks, solves and draws Kelvary field files (*.tvk). The player's own fields are in\n"
+    "$XDG_DATA_HOME/kelvary/Pole (by default ~/.local/share/kelvary/Pole).\n"
+    "\n"
     "  show FILE                       the field as text, with its seed, N and shuffle flag\n"
-    "  check FILE [--seconds S]        0 harvestable, 1 not, 2 undecided within S seconds (10),\n"
-    "                                  3 not a field file the game can lay out\n"
+    "  check FILE [--seconds S]        whether every picture can be harvested, decided within\n"
+    "                                  S seconds (10); says why not\n"
     "  solve FILE [--seconds S]        a harvest order, one pair a line: column row column row\n"
     "  rate FILE [--orders N] [--seed S]\n"
-    "                                  N random harvest orders (1000); the last line is the share\n"
-    "                                  that emptied the field\n"
+    "                                  N random harvest orders (1000) from seed S (1); the last\n"
+    "                                  line is the share that emptied the field\n"
     "  grade FILE [--seed S]           how a person finds the field; the last four lines are the\n"
     "                                  look-ahead needed, trap density, gap and risk per pair\n"
     "  render FILE OUT.png             the field as the player sees it\n"
-    "  make FOLDER                     writes the bundled fields, each proven harvestable\n";
+    "  make FOLDER                     writes the bundled fields, each proven harvestable\n"
+    "  --help                          this text\n"
+    "\n"
+    "exit status:\n"
+    "  0   done; for check and solve: harvestable\n"
+    "  1   not harvestable (make: a bundled field found no harvestable sowing)\n"
+    "  2   undecided within the time allowed\n"
+    "  3   FILE is not a field file the game can lay out\n"
+    "  4   the output (OUT.png, a file in FOLDER) cannot be written\n"
+    "  64  wrong command line\n"
+    "  70  the solver's order failed its own replay: a fault in the tool\n";
 }  // namespace
 
 int runPole(const QStringList& arguments, Console& console) {
@@ -36,6 +49,10 @@ int runPole(const QStringList& arguments, Console& console) {
         return renderCommand(rest, console);
     if (command == QLatin1String("make"))
         return makeCommand(rest, console);
+    if (command == QLatin1String("--help") && rest.isEmpty()) {
+        console.out << kUsage;
+        return kExitHarvestable;
+    }
     console.err << kUsage;
     return kExitUsage;
 }

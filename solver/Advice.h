@@ -22,7 +22,7 @@ struct Advice {
 };
 
 // What a hint in play may spend: well under the tenth of a second in which the window must answer.
-constexpr auto kHintBudget = std::chrono::milliseconds(40);
+constexpr auto kHintBudget = std::chrono::milliseconds(35);
 
 // `known` is an order found earlier; when it still clears the field as it stands, it is the answer
 // at once, so a player who follows the hints never waits on a search that might run out of time.

@@ -76,7 +76,9 @@ void RunMenuItem(const QString& caption) {
     f.picMenu.setVisible(false);
     f.picPole.setFocus();
     DoEvents();
-    runCommand(caption);
+    // A close that waited in the queue has ended the program; nothing is left to run the command on.
+    if (f.isOpen())
+        runCommand(caption);
 }
 
 int menuEntryAt(int x, int y) {

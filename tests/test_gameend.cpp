@@ -59,6 +59,7 @@ private slots:
     void noToLeavingKeepsTheGameAndItsRecord();
     void theLeadersFileIsWrittenOnlyAfterANewEntry();
     void theEndWaitsForAnOpenPlayersList();
+    void aCommandBehindAQueuedCloseDoesNotRun();
 };
 
 void GameEndTest::onlyAHarvestAboveTheFifthPlaceIsOffered() {
@@ -231,6 +232,16 @@ void GameEndTest::theEndWaitsForAnOpenPlayersList() {
     QTRY_COMPARE(G.GameMode, Mode::Over);
     QCOMPARE(game.messages.size(), size_t(2));  // the game over, then the record question
     QCOMPARE(game.messages[0].text, QStringLiteral("Игра окончена!\nУ робота сел аккамулятор."));
+}
+
+void GameEndTest::aCommandBehindAQueuedCloseDoesNotRun() {
+    GameFixture game;
+    startWith(game, {});
+    QMetaObject::invokeMethod(&game.window(), &QWidget::close, Qt::QueuedConnection);  // the close button, clicked just after
+    ModalScript noWindow;
+    RunMenuItem(QStringLiteral("Новая игра"));
+    QVERIFY(!game.window().isVisible());
+    QVERIFY(noWindow.finished());
 }
 
 QTEST_MAIN(GameEndTest)

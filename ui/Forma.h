@@ -28,6 +28,7 @@ struct Forma {
     FileList FilyUrovney{QStringLiteral("*.tvk")};
 
     void close();  // asks the main window to close, which runs UnloadGame
+    bool isOpen() const;  // false once the main window has closed
 };
 
 Forma& forma();

@@ -52,6 +52,7 @@ protected:
 Forma& forma() { return theWindow->controls(); }
 frmForma* frmForma::instance() { return theWindow; }
 void Forma::close() { theWindow->close(); }
+bool Forma::isOpen() const { return theWindow->isVisible(); }
 
 frmForma::frmForma() {
     theWindow = this;

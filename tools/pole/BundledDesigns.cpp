@@ -106,7 +106,8 @@ const std::vector<FieldDesign>& bundledDesigns() {
       ".o.o.o.o.o.o.o..",
       "..o.o.o.o.o.o.o.",
       "................"}},
-    // At the centre a crossed pair: each of its pictures must go with the one beside it, not the other two together.
+    // A crossed pair at the centre: each of its pictures must go with the one beside it, not those two
+    // with each other.
     {"10 Крест.tvk", 4, 0, 260505,
      {"................",
       "......oooo......",
@@ -206,7 +207,8 @@ const std::vector<FieldDesign>& bundledDesigns() {
       "....oooooooo....",
       "....ooo..ooo....",
       "................"}},
-    // A cage whose top and bottom are one kind around another: pairing that kind's two other pictures with each other locks the cage.
+    // A cage whose top and bottom are one kind around another: pairing that kind's two other pictures
+    // with each other locks the cage.
     {"19 Клетки.tvk", 16, 0, 262222,
      {"#.#.#.#.#.#.#.#.",
       ".B.o.o.A.o.o.o.o",

@@ -106,8 +106,8 @@ const std::vector<FieldDesign>& bundledDesigns() {
       ".o.o.o.o.o.o.o..",
       "..o.o.o.o.o.o.o.",
       "................"}},
-    // A crossed pair at the centre, with a picture of its kind beside each end: each of those must go
-    // with the one it stands beside, not with the other.
+    // A crossed pair at the centre, with a picture of its kind beside each end: pairing those two with
+    // each other locks the centre.
     {"10 Крест.tvk", 4, 0, 260505,
      {"................",
       "......oooo......",

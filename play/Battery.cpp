@@ -42,6 +42,10 @@ void TimerAkamulyatorLampa() {
         return;  // the run's end gives the field back and looks at the battery
     G.Busy = FieldLock::Free;
     f.picPole.setFocus();
+    FieldAtRest();
+}
+
+void FieldAtRest() {
     EndGameIfBatteryFlat();
     AnnounceDeadEnd();
 }

@@ -8,6 +8,9 @@ void ShowGameOver();
 // Runs when the lamp and the robot have both come to rest after a blinking ended: an empty battery
 // ends the game.
 void EndGameIfBatteryFlat();
+// Once the robot and the lamp are both at rest: the game ends on an empty battery, and a field
+// without a joinable pair is announced.
+void FieldAtRest();
 
 // Where the lamp of a unit (0..4 from the left) sits on the battery panel.
 int lampX(int unit);

@@ -6,7 +6,6 @@
 #include "core/Levels.h"
 #include "core/Rules.h"
 #include "play/Battery.h"
-#include "play/DeadEnd.h"
 #include "ui/Events.h"
 #include "ui/Forma.h"
 
@@ -40,8 +39,6 @@ void TimerDvigenieRobota() {
     G.PictureCount -= 2;
     if (G.PictureCount == 0)
         NewUroven(-1);
-    if (lampBlinks)
-        return;
-    EndGameIfBatteryFlat();
-    AnnounceDeadEnd();
+    if (!lampBlinks)
+        FieldAtRest();
 }

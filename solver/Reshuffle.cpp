@@ -23,6 +23,13 @@ std::optional<std::pair<size_t, size_t>> bedsARouteJoins(const std::vector<Pictu
     return std::nullopt;
 }
 
+std::vector<int> kindsOf(const std::vector<Picture>& pictures) {
+    std::vector<int> kinds;
+    for (const Picture& p : pictures)
+        kinds.push_back(p.kind);
+    return kinds;
+}
+
 FieldGrid dealt(FieldGrid grid, const std::vector<Picture>& beds, const std::vector<int>& kinds) {
     for (size_t i = 0; i < beds.size(); ++i)
         grid(beds[i].col, beds[i].row) = kinds[i];
@@ -45,9 +52,7 @@ void pairUp(std::vector<int>& kinds, size_t first, size_t second) {
 
 bool someDealHasAPair(const FieldGrid& grid) {
     const std::vector<Picture> pictures = picturesOf(grid);
-    std::vector<int> kinds;
-    for (const Picture& p : pictures)
-        kinds.push_back(p.kind);
+    std::vector<int> kinds = kindsOf(pictures);
     std::sort(kinds.begin(), kinds.end());
     return std::adjacent_find(kinds.begin(), kinds.end()) != kinds.end() && bedsARouteJoins(pictures, grid);
 }
@@ -55,9 +60,7 @@ bool someDealHasAPair(const FieldGrid& grid) {
 FieldGrid reshuffleCrops(const FieldGrid& grid, uint32_t seed, const ReshuffleTime& time) {
     const Clock::time_point end = Clock::now() + time.allowed;
     const std::vector<Picture> beds = picturesOf(grid);
-    std::vector<int> kinds;
-    for (const Picture& p : beds)
-        kinds.push_back(p.kind);
+    std::vector<int> kinds = kindsOf(beds);
     std::mt19937 random(seed);
     std::optional<FieldGrid> withAPair;
     do {

@@ -91,21 +91,24 @@ Checksums readChecksums(const QString& path) {
     return checksums;
 }
 
-// A bundled copy that no version ships any more goes, unless the player changed it: its checksum
-// is still that of the copy made, or of the file an earlier version shipped under that name. The
-// players, leaders and settings taken from a program folder are the player's own from then on.
+// A bundled field or photo the player never changed: its checksum is still that of the copy made,
+// or of the file an earlier version shipped under that name. The players, leaders and settings
+// taken from a program folder are the player's own from then on.
+bool unchangedBundledCopy(const QDir& to, const QString& file, const Checksums& record, const Checksums& shippedBefore) {
+    if (!file.contains(QLatin1Char('/')) || !QFileInfo(to.filePath(file)).isFile())
+        return false;
+    const QByteArray sum = checksumOf(to.filePath(file));
+    return record.value(file).contains(sum) || shippedBefore.value(file).contains(sum);
+}
+
+// A bundled copy that no version ships any more goes, unless the player changed it.
 void removeCopiesNoLongerShipped(const QDir& to, const Checksums& record, const Checksums& shippedBefore,
                                  const QSet<QString>& shippedNow) {
     QSet<QString> candidates(record.keyBegin(), record.keyEnd());
     candidates.unite(QSet<QString>(shippedBefore.keyBegin(), shippedBefore.keyEnd()));
-    for (const QString& file : candidates) {
-        const bool bundled = file.contains(QLatin1Char('/'));
-        if (!bundled || shippedNow.contains(file) || !QFileInfo(to.filePath(file)).isFile())
-            continue;
-        const QByteArray sum = checksumOf(to.filePath(file));
-        if (record.value(file).contains(sum) || shippedBefore.value(file).contains(sum))
+    for (const QString& file : candidates)
+        if (!shippedNow.contains(file) && unchangedBundledCopy(to, file, record, shippedBefore))
             QFile::remove(to.filePath(file));
-    }
 }
 }  // namespace
 
@@ -119,17 +122,27 @@ void copyShippedData(const QString& shipped, const QString& userFolder) {
     Checksums record = readChecksums(recordPath);
     const QStringList shippedFiles = playersFiles(from);
     const QSet<QString> shippedNow(shippedFiles.cbegin(), shippedFiles.cend());
-    removeCopiesNoLongerShipped(to, record, readChecksums(from.filePath(QLatin1String(kShippedBefore))), shippedNow);
+    const Checksums shippedBefore = readChecksums(from.filePath(QLatin1String(kShippedBefore)));
+    removeCopiesNoLongerShipped(to, record, shippedBefore, shippedNow);
     bool changed = false;
     for (const QString& file : shippedNow) {
+        const QString copy = to.filePath(file);
+        const QByteArray shippedSum = checksumOf(from.filePath(file));
+        // A copy the player never changed follows the field or photo a newer version ships under
+        // its name, so that the campaign after an upgrade is the new one.
+        if (record.contains(file) && !record.value(file).contains(shippedSum) &&
+            unchangedBundledCopy(to, file, record, shippedBefore) && copyFile(from.filePath(file), copy)) {
+            record[file] = {shippedSum};
+            changed = true;
+            continue;
+        }
         // Recorded: copied once, and whatever the player did to it since stands. A file already
         // there unrecorded is the player's own. Either is remembered with the checksum of the
         // shipped file, so that it goes unchanged when no longer shipped, and stays if changed.
         if (record.contains(file) && !record.value(file).isEmpty())
             continue;
-        const QString copy = to.filePath(file);
         if (record.contains(file) || QFileInfo::exists(copy) || copyFile(from.filePath(file), copy)) {
-            record[file] = {checksumOf(from.filePath(file))};
+            record[file] = {shippedSum};
             changed = true;
         }
     }

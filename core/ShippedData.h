@@ -13,7 +13,7 @@ inline constexpr char kShippedBefore[] = "shipped-before.sha1";
 // or an install tree. A bundled field or photo, and a program folder's players, leaders and
 // settings files, are copied once: one the record names, or one the folder already has, is left
 // alone, so a field the player changed or a photo they deleted stays that way, while a newer
-// version's new files still arrive. A bundled copy that the program no longer ships goes, unless
-// the player changed it. The help page, its pictures and the
+// version's new files still arrive. A bundled copy the player never changed follows a newer
+// version: replaced when it ships a changed file, removed when it ships none. The help page, its pictures and the
 // sound belong to the program and follow the shipped copy, so an upgrade reaches the player.
 void copyShippedData(const QString& shipped, const QString& userFolder);

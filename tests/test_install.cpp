@@ -63,7 +63,7 @@ class InstallTest : public QObject {
 private slots:
     void installedGameKeepsItsFilesInThePlayersDataFolder();
     void laterStartsNeverBringBackOrOverwriteThePlayersFieldsAndPhotos();
-    void anUpgradeRemovesUnchangedCopiesItNoLongerShips();
+    void anUpgradeRenewsOrRemovesTheCopiesThePlayerNeverChanged();
     void readOnlyProgramFolderFillsThePlayersFolderFromBesideTheBinary();
     void programFolderWithItsDataBesideTheBinaryRunsWhereItIs();
     void cmakeInstallGivesATreeTheGameStartsFrom();
@@ -107,9 +107,10 @@ void InstallTest::laterStartsNeverBringBackOrOverwriteThePlayersFieldsAndPhotos(
     QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Photo/sova.png")));
 }
 
-void InstallTest::anUpgradeRemovesUnchangedCopiesItNoLongerShips() {
+void InstallTest::anUpgradeRenewsOrRemovesTheCopiesThePlayerNeverChanged() {
     InstalledTree tree;
     put(tree.data + QStringLiteral("Pole/Luk.tvk"), "onion");
+    put(tree.data + QStringLiteral("Pole/Repa.tvk"), "turnip");
     const QString folder = programFolder(tree.bin, true);
     const auto pole = [&](const char* name) { return folder + QStringLiteral("/Pole/") + QLatin1String(name); };
     put(pole("Sad.tvk"), "the player's own sowing");
@@ -127,9 +128,11 @@ void InstallTest::anUpgradeRemovesUnchangedCopiesItNoLongerShips() {
     QFile::remove(tree.data + QStringLiteral("Pole/Luk.tvk"));
     QFile::remove(tree.data + QStringLiteral("Pole/Sad.tvk"));
     put(tree.data + QStringLiteral("Pole/01 Сад.tvk"), "garden");
+    put(tree.data + QStringLiteral("Pole/Repa.tvk"), "turnip, resown");
     QCOMPARE(programFolder(tree.bin, true), folder);
     QCOMPARE(QDir(folder + QStringLiteral("/Pole")).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase),
-             (QStringList{"01 Сад.tvk", "Moj.tvk", "pravlennyj.tvk", "Sad.tvk"}));
+             (QStringList{"01 Сад.tvk", "Moj.tvk", "pravlennyj.tvk", "Repa.tvk", "Sad.tvk"}));
+    QCOMPARE(contentOf(pole("Repa.tvk")), QByteArray("turnip, resown"));
 }
 
 void InstallTest::readOnlyProgramFolderFillsThePlayersFolderFromBesideTheBinary() {

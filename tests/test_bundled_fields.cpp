@@ -1,6 +1,7 @@
 // The fields that come with the game: a campaign of enough levels, listed in the order they are
 // played with the shapes they were drawn with, each remade byte for byte by `kelvary-pole make`,
-// each harvestable to the last bed, and each less forgiving to a careless order than the last.
+// each harvestable to the last bed, each less forgiving to a careless order than the last, and
+// graded in chapters by how a person plays them.
 #include <QDir>
 #include <QTest>
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "play/Route.h"
 #include "tools/pole/BundledFields.h"
 #include "tools/pole/FieldSource.h"
+#include "solver/Grading.h"
 #include "solver/Rating.h"
 
 namespace {
@@ -20,6 +22,11 @@ constexpr auto kSecondsPerSowing = std::chrono::seconds(10);  // as `make` allow
 constexpr int kOrders = 300;
 // A later field may be this much more forgiving than an earlier one: a breather, not a wall.
 constexpr double kTolerance = 0.15;
+constexpr int kChapter = 6;
+// Fair: a careful player needs to look no further ahead, and a failure shows no later than this.
+constexpr int kMostFairLookAhead = 6;
+constexpr double kMostFairGap = 6;
+constexpr double kLastChapterLookAhead = 3;
 
 // As the new-game list shows them: "*.tvk" sorted by name ignoring case.
 QStringList levelList() {
@@ -70,6 +77,7 @@ private slots:
     void eachFieldHasTheShapeItWasDrawnWith();
     void makeRemakesEveryFieldWithAHarvestThatEmptiesIt();
     void theCampaignGrowsLessForgivingFromLevelToLevel();
+    void chaptersTeachThenTrapMoreAndEveryFieldIsFair();
 };
 
 void BundledFieldsTest::theListHoldsEveryDesignInTheOrderOfItsLevels() {
@@ -130,6 +138,38 @@ void BundledFieldsTest::theCampaignGrowsLessForgivingFromLevelToLevel() {
              "the last fields demand");
     const double correlation = rankCorrelation(shares, places);
     QVERIFY2(correlation <= -0.8, qPrintable(QString::number(correlation)));
+}
+
+// The first chapter holds no losing move a careful player takes; from the second on every field has
+// a trap; chapter by chapter the means of look-ahead and trap density never fall, and the last
+// chapter asks for looking ahead.
+void BundledFieldsTest::chaptersTeachThenTrapMoreAndEveryFieldIsFair() {
+    const QStringList levels = levelList();
+    QVERIFY(levels.size() % kChapter == 0);
+    // Chapters are of one size, so their sums compare as their means do.
+    int lastLookAhead = 0;
+    double lastTraps = 0;
+    for (qsizetype first = 0; first < levels.size(); first += kChapter) {
+        int lookAhead = 0;
+        double traps = 0;
+        for (qsizetype place = first; place < first + kChapter; ++place) {
+            const FieldGrid field = bundledGrid(levels[place]);
+            const int needed = lookAheadNeeded(field, 1).needed;
+            const double density = trapDensity(field, 1).share;
+            const double gap = gapBeforeDeadEnds(field, 1).median;
+            const QString figures =
+                QStringLiteral("%1: L* %2, traps %3, gap %4").arg(levels[place]).arg(needed).arg(density).arg(gap);
+            QVERIFY2(needed <= kMostFairLookAhead && gap <= kMostFairGap, qPrintable(figures));
+            QVERIFY2(first == 0 ? needed == 0 : density > 0, qPrintable(figures));
+            lookAhead += needed;
+            traps += density;
+        }
+        const QString sums = QStringLiteral("chapter %1: L* %2, traps %3 in all").arg(first / kChapter + 1).arg(lookAhead).arg(traps);
+        QVERIFY2(lookAhead >= lastLookAhead && traps >= lastTraps, qPrintable(sums));
+        lastLookAhead = lookAhead;
+        lastTraps = traps;
+    }
+    QVERIFY2(lastLookAhead >= kLastChapterLookAhead * kChapter, qPrintable(QString::number(lastLookAhead)));
 }
 
 QTEST_GUILESS_MAIN(BundledFieldsTest)

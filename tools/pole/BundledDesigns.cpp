@@ -217,7 +217,7 @@ const std::vector<FieldDesign>& bundledDesigns() {
       "................"}},
     // A cage whose top and bottom are one kind around another: pairing that kind's two other pictures
     // with each other locks the cage.
-    {"19 Клетки.tvk", 16, 0, 262222,
+    {"19 Клетки.tvk", 16, 0, 262225,
      {"#.#.#.#.#.#.#.#.",
       ".B.o.o.A.o.o.o.o",
       "#o#o#o#B#o#o#o#o",

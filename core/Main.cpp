@@ -2,6 +2,7 @@
 
 #include "core/FieldDisplay.h"
 #include "core/GameState.h"
+#include "core/Leftovers.h"
 #include "core/Settings.h"
 #include "menu/Menu.h"
 #include "players/PlayersStore.h"
@@ -17,6 +18,8 @@ QString withSeparator(const QString& folder) {
 void Main(const QString& programFolder) {
     G.AppFolder = withSeparator(programFolder);
     G.FieldFolder = G.AppFolder + QStringLiteral("Pole/");
+    // Only one copy runs on a folder, so no other write can be under way here.
+    removeLeftovers(G.AppFolder, G.FieldFolder);
     Settings settings;
     readSettings(G.AppFolder + QStringLiteral("Tavik.ini"), settings);
     G.ShuffleKindsDefault = settings.ShuffleKindsDefault;

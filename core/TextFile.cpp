@@ -2,7 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "core/DurableWrite.h"
 
 namespace {
 // The game's files are tiny; anything bigger is not one of them and must not fill memory.
@@ -60,14 +61,12 @@ std::optional<int32_t> parseNumber(QByteArrayView line)
 
 WriteStatus writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
-    // An uncommitted QSaveFile discards its temporary file, leaving the target as it was.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
         return WriteStatus::Failed;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return writeFailure(path);
-    return WriteStatus::Ok;
+    if (target.exists() && !target.isWritable())
+        return WriteStatus::Protected;
+    return replaceDurably(path, bytes) ? WriteStatus::Ok : writeFailure(path);
 }
 
 WriteStatus writeCheckedFile(const QString& path, const QByteArray& bytes, const ReadsBack& readsBack)

@@ -26,6 +26,7 @@ void EndGame() {
         G.Harvest = 0;
         return;
     }
+    P.RecordHolder = P.Players[P.CurrentPlayer].Name;
     const BoardEntry entry = enterResult(P.Leaders, P.Players[P.CurrentPlayer], G.Harvest);
     if (!entry.placed) {
         MsgBox(alreadyOnTheBoard(entry.heldScore), MsgIcon::Information);

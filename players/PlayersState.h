@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <cstdint>
 #include <vector>
 
@@ -13,6 +14,7 @@ struct PlayersState {
     // The opener of the players list sets it: -1 asks for a choice, which comes back here.
     int32_t CurrentPlayer = 0;
     int32_t PlayersChanged = 0;  // 1 while a change has not reached the players file
+    QString RecordHolder;        // the name chosen at this run's last record, offered first next time
 
     LeaderBoard Leaders;
     CharTable LeadersCharTable{};  // the leaders file's unscrambling table, built at start-up

@@ -206,20 +206,28 @@ void PlayersTest::chooseModeReturnsTheChosenPlayer() {
     ModalScript script;
     script.then<frmIgroki>([](frmIgroki& list) {
         QVERIFY(list.kOK->isVisible());
-        QVERIFY(list.selectedIndex() < 0);
-        QTest::mouseClick(list.kOK, Qt::LeftButton);  // nothing selected
+        QTest::mouseClick(list.kOK, Qt::LeftButton);  // at once: the first player is chosen
     });
     script.then<frmIgroki>([](frmIgroki& list) { doubleClickLine(list.List1, 1); });
-    script.then<frmIgroki>([](frmIgroki& list) {
-        clickLine(list.List1, 0);
-        QTest::mouseClick(list.kClose, Qt::LeftButton);
+    script.then<frmIgroki>([&game](frmIgroki& list) {
+        QCOMPARE(list.selectedIndex(), 1);  // the last record's player comes first
+        game.answerNext(MsgAnswer::No);
+        QTest::keyClick(&list, Qt::Key_Escape);
+        QVERIFY(list.isVisible());
+        game.answerNext(MsgAnswer::Yes);
+        list.close();
     });
-    for (int expected : {-1, 1, -1}) {
+    for (int expected : {0, 1, -1}) {
         P.CurrentPlayer = -1;
         openFrmIgroki();
         QCOMPARE(P.CurrentPlayer, expected);
+        P.RecordHolder = QStringLiteral("B");
     }
     QVERIFY(script.finished());
+    const QString question = QStringLiteral("Результат не попадёт на доску почёта. Вы уверены?");
+    QCOMPARE(game.messageTexts(), QStringList({question, question}));
+    QCOMPARE(game.messages[0].icon, MsgIcon::Warning);
+    QCOMPARE(game.messages[0].defaultAnswer, MsgAnswer::No);
 }
 
 void PlayersTest::browseModeHidesOkAndIgnoresDoubleClicks() {

@@ -52,7 +52,17 @@ frmIgroki::frmIgroki(QWidget* parent) : QDialog(parent) {
 void frmIgroki::Form_Load() {
     for (int32_t i = 0; i <= P.PlayersLast; ++i)
         List1->addItem(P.Players[i].Name);
-    kOK->setVisible(P.CurrentPlayer == -1);
+    choosing_ = P.CurrentPlayer == -1;
+    kOK->setVisible(choosing_);
+    // A record must never be lost to an OK pressed before anybody was picked.
+    if (choosing_ && P.PlayersLast >= 0) {
+        int chosen = 0;
+        for (int32_t i = 0; i <= P.PlayersLast; ++i) {
+            if (P.Players[i].Name == P.RecordHolder)
+                chosen = i;
+        }
+        List1->setCurrentRow(chosen);
+    }
     List1->setFocus();
 }
 
@@ -112,6 +122,10 @@ void frmIgroki::kDelName_Click() {
 }
 
 void frmIgroki::done(int result) {
+    if (choosing_ && P.CurrentPlayer == -1 &&
+        MsgBox(QStringLiteral("Результат не попадёт на доску почёта. Вы уверены?"), MsgIcon::Warning,
+               MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::No)
+        return;
     if (P.PlayersChanged == 1)
         SaveIgrokov();
     QDialog::done(result);

@@ -7,7 +7,8 @@ class QPushButton;
 class PictureBox;
 
 // The players list: names, the photo of the one selected, adding, editing and deleting players.
-// Opened with CurrentPlayer -1 it asks for a choice and shows OK.
+// Opened with CurrentPlayer -1 it asks for a choice and shows OK, with the last chosen player or
+// else the first one selected.
 class frmIgroki : public QDialog {
     Q_OBJECT
 public:
@@ -33,5 +34,9 @@ public:
     QPushButton* kName[2];
     QPushButton* kDelName;
 
-    void done(int result) override;  // every way of closing saves a changed list
+    // Every way of closing saves a changed list; leaving the choice unmade asks first.
+    void done(int result) override;
+
+private:
+    bool choosing_ = false;
 };

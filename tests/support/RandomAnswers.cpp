@@ -126,10 +126,11 @@ void RandomAnswers::answer(QDialog& dialog) {
                           answerAs<frmIgroki>(dialog) || answerAs<frmNameIgrokov>(dialog) || answerAs<frmDoska>(dialog);
     if (auto* about = qobject_cast<frmOprog*>(&dialog); !answered && about)
         click(about->OK);
-    // Whatever is still open (help, a name refused, a field that could not be saved) is closed.
+    // Whatever is still open (help, a name refused, a field that could not be saved, a record's
+    // list whose "Вы уверены?" was answered No) is closed.
     if (dialog.isVisible())
         chance(50) ? QTest::keyClick(&dialog, Qt::Key_Escape) : dialog.reject();
-    if (dialog.isVisible())
+    while (dialog.isVisible())
         dialog.reject();
 }
 

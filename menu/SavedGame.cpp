@@ -31,13 +31,6 @@ QString withExtension(const QString& name) {
     return PoiskTochki(name) == 0 ? name + QStringLiteral(".tgm") : name;
 }
 
-void showBatteryCharge() {
-    Forma& f = forma();
-    f.picAkamulyator.cls();
-    for (int unit = G.BatteryCharge; unit < kBatteryCapacity; ++unit)
-        DrawLamp(unit, true);
-}
-
 void resumeGame(const SavedGame& game, const QString& name) {
     G.GameMode = Mode::Playing;
     G.LevelNumber = game.LevelNumber;

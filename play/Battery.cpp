@@ -21,8 +21,16 @@ void DrawLamp(int unit, bool spent) {
                                   kLampSize);
 }
 
+void showBatteryCharge() {
+    forma().picAkamulyator.cls();
+    for (int unit = G.BatteryCharge; unit < kBatteryCapacity; ++unit)
+        DrawLamp(unit, true);
+}
+
 // A flat battery stays at 0, so a game saved during the last blinking reads back.
 void spendBatteryUnit() {
+    // A unit spent while another still blinks: that lamp goes dark at once, not wherever it was.
+    showBatteryCharge();
     G.LampBlinks = kLampBlinkTicks;
     G.BatteryCharge = std::max(G.BatteryCharge - 1, 0);
     forma().TimerAkamulyator.setEnabled(true);
@@ -35,6 +43,7 @@ void TimerAkamulyatorLampa() {
     if (G.LampBlinks > 0)
         return;
     f.TimerAkamulyator.setEnabled(false);
+    showBatteryCharge();
     f.picOchki.setVisible(false);
     f.picKirpich.setVisible(false);
     G.BatteryCheckDue = true;

@@ -17,3 +17,5 @@ int lampX(int unit);
 constexpr int kLampTop = 31;
 // Draws the lamp of a unit lit or spent.
 void DrawLamp(int unit, bool spent);
+// One lamp lit for each unit left, the others spent.
+void showBatteryCharge();

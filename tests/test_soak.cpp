@@ -21,6 +21,7 @@
 
 #include "core/FieldFileFormat.h"
 #include "core/GameState.h"
+#include "core/Rules.h"
 #include "core/SettingsFormat.h"
 #include "core/TextFile.h"
 #include "menu/Menu.h"
@@ -160,6 +161,16 @@ QString noRouteOnlyWhereNone() {
         .arg(lastPick.x()).arg(lastPick.y()).arg(G.TargetCol).arg(G.TargetRow).arg(sign);
 }
 
+// Once the blinking is over, exactly the lamps of the units left are lit.
+QString lampsShowTheCharge() {
+    if ((G.GameMode != Mode::Playing && G.GameMode != Mode::Over) || running(forma().TimerAkamulyator))
+        return {};
+    for (int unit = 0; unit < kBatteryCapacity; ++unit)
+        if (lampLit(unit) != (unit < G.BatteryCharge))
+            return QStringLiteral("lamp %1 %2 with charge %3").arg(unit).arg(lampLit(unit) ? "lit" : "dark").arg(G.BatteryCharge);
+    return {};
+}
+
 QString batteryNotBelowZero() {
     return G.BatteryCharge < 0 ? QStringLiteral("BatteryCharge %1").arg(G.BatteryCharge) : QString();
 }
@@ -269,7 +280,7 @@ const Invariant kInvariants[] = {
     {"picture count", pictureCount, false, false},    {"beds as drawn", bedsAsDrawn, false, false},
     {"busy", busy, false, false},                     {"harvest panel", harvestPanel, false, false},
     {"battery never rises", batteryNeverRises, false, false}, {"no route only where none is", noRouteOnlyWhereNone, false, false},
-    {"battery not below 0", batteryNotBelowZero, false, true}, {"still after the end", stillAfterTheEnd, false, false},
+    {"battery not below 0", batteryNotBelowZero, false, true}, {"lamps show the charge", lampsShowTheCharge, false, false}, {"still after the end", stillAfterTheEnd, false, false},
     {"players list as held", playersListAsHeld, false, true}, {"one modal window of a kind", oneModalOfAKind, false, true},
     {"files read back", filesReadBack, true, false},
 };

@@ -20,10 +20,16 @@ QImage loadPhoto(const QString& photoFile)
     if (!QFileInfo(path).isFile())
         return {};
     QImageReader reader(path);
-    // Only the corner a photo box shows is decoded, so a huge picture costs no more than a small one.
     const QSize size = reader.size();
-    if (size.isValid())
-        reader.setClipRect(QRect(0, 0, std::min(size.width(), kPhotoWidth), std::min(size.height(), kPhotoHeight)));
+    if (!size.isValid())
+        return {};
+    // Only the corner a photo box shows is wanted. Where the format can decode just that corner a
+    // huge picture costs no more than a small one; elsewhere the whole picture is decoded first, and
+    // one too big for that shows as a bad photo rather than take hundreds of megabytes.
+    if (!reader.supportsOption(QImageIOHandler::ClipRect) &&
+        qint64(size.width()) * size.height() * 4 > kPhotoDecodeBudget)
+        return {};
+    reader.setClipRect(QRect(0, 0, std::min(size.width(), kPhotoWidth), std::min(size.height(), kPhotoHeight)));
     return reader.read();
 }
 

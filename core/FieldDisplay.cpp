@@ -107,6 +107,7 @@ void NewPole() {
     KursorKvadrat(0, 0);
     G.FieldGrid.clear();
     resetHistory();
+    G.HarvestHistory.clear();
     G.PickCol = -1;
 }
 

@@ -57,6 +57,12 @@ struct GameState {
     // order clears the field.
     std::optional<BedPair> HintRings;
     std::vector<HarvestStep> HintOrderRest;
+    // The pairs harvested on this level, oldest first, for the player's step back.
+    struct HarvestedPair {
+        BedPair beds;
+        int32_t sign;
+    };
+    std::vector<HarvestedPair> HarvestHistory;
 
     // The battery.
     int32_t BatteryCharge = kBatteryCapacity;

@@ -9,6 +9,7 @@
 #include "play/Battery.h"
 #include "play/Flags.h"
 #include "play/Hint.h"
+#include "play/StepBack.h"
 #include "play/VyborZnaka.h"
 #include "ui/Forma.h"
 #include "ui/PictureBox.h"
@@ -17,6 +18,7 @@
 namespace {
 // The key H types this letter under a Russian layout.
 constexpr int kCyrillicEr = 0x0420;
+constexpr int kCyrillicYa = 0x042F;  // the Z key under a Russian layout
 
 bool insideField(int x, int y) { return x >= 0 && x < kFieldWidth && y >= 0 && y < kFieldHeight; }
 }  // namespace
@@ -133,6 +135,14 @@ void picPole_KeyDown(int key, int shift) {
     case kCyrillicEr:
         if (G.GameMode == Mode::Playing)
             Podskazka();
+        return;
+    case Qt::Key_Z:
+    case kCyrillicYa:
+        if (shift == kCtrl)
+            OtmenaHoda();
+        return;
+    case Qt::Key_Backspace:
+        OtmenaHoda();
         return;
     case Qt::Key_Home:
         if (G.GameMode == Mode::Sowing) {

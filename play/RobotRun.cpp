@@ -11,6 +11,12 @@
 
 void DrawHarvest() { DrawDigits(forma().picKG, G.Harvest, kHarvestOnesX, 7); }
 
+void showHarvest() {
+    forma().picKG.cls();
+    if (G.Harvest > 0)
+        DrawHarvest();
+}
+
 void TimerDvigenieRobota() {
     Forma& f = forma();
     if (G.PathStep >= 0) {

@@ -4,3 +4,5 @@
 // One tick of the robot timer: one point further; at the end the pair is harvested.
 void TimerDvigenieRobota();
 void DrawHarvest();
+// The harvest panel drawn again from nothing: blank at 0, as a game starts.
+void showHarvest();

@@ -31,6 +31,7 @@ void startRun() {
     // Only two neighbours give a route this short; they run at half speed.
     f.TimerRobot.setInterval(G.PathLength >= 4 ? 50 : 100);
     f.TimerRobot.setEnabled(true);
+    G.HarvestHistory.push_back({{G.PickCol, G.PickRow, G.TargetCol, G.TargetRow}, G.CurrentSign});
     AddZnak(kEraseCell, G.PickCol, G.PickRow);
 }
 

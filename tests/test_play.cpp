@@ -1,9 +1,11 @@
 // Playing a field: picks and flags, the robot's run, the harvest counter, the battery, the tractor and
 // the field input, on the real window with the timers ticked by the test.
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTest>
 
+#include "core/Digits.h"
 #include "core/FieldDisplay.h"
 #include "core/GameState.h"
 #include "core/Levels.h"
@@ -61,6 +63,7 @@ private slots:
     void theHarvestCountsNoFurtherThanItsPanelShows();
     void aWrongPickDuringTheBlinkingMovesToTheNextLamp();
     void aRunThatEndsWhileTheLampBlinksKeepsTheFieldBlocked();
+    void aStepBackReturnsTheLastPairsForAUnitEach();
     void anEmptyBatteryEndsTheGameOnlyOnceTheRobotHasStopped_data();
     void anEmptyBatteryEndsTheGameOnlyOnceTheRobotHasStopped();
     void tractorSowsBedByBedInOneHundredSixtyTicks();
@@ -531,6 +534,50 @@ void PlayTest::aGameOverPickRepeatsTheMessage() {
     QCOMPARE(game.messageTexts(), QStringList{QStringLiteral("Игра окончена!")});
     QTest::mouseClick(&game.box("picPole"), Qt::LeftButton, {}, QPoint(100, 100));
     QCOMPARE(game.messages.size(), size_t(2));
+}
+
+void PlayTest::aStepBackReturnsTheLastPairsForAUnitEach() {
+    GameFixture game;
+    startGame(game);
+    layOutForPlay({{0, 0, 5}, {1, 0, 5}, {5, 5, 7}, {6, 5, 7}, {9, 9, 9}, {10, 9, 9}});
+    PictureBox& field = game.box("picPole");
+    for (const auto& [col, row] : {std::pair{0, 0}, {5, 5}}) {
+        pickAt(col, row);
+        pickAt(col + 1, row);
+        runRobot();
+    }
+    pickAt(9, 9);
+    QTest::keyClick(&field, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(cellShows(5, 5, 7) && cellShows(6, 5, 7));
+    QVERIFY(!flagged(9, 9, 9));  // the pick in progress is dropped
+    QCOMPARE(G.PictureCount, 4);
+    QVERIFY(panelShows(forma().picKG, kHarvestOnesX, 1));
+    QCOMPARE(G.BatteryCharge, kBatteryCapacity - 1);
+    blinkOut();
+    // Further back, with the key under a Russian layout: the panel is blank at 0, as at the start.
+    QKeyEvent ctrlYa(QEvent::KeyPress, 0x042F, Qt::ControlModifier, QStringLiteral("\x19"));
+    QApplication::sendEvent(&field, &ctrlYa);
+    QVERIFY(cellShows(0, 0, 5) && cellShows(1, 0, 5));
+    QCOMPARE(G.Harvest, 0);
+    QVERIFY(bare(forma().picKG));
+    blinkOut();
+    QTest::keyClick(&field, Qt::Key_Backspace);  // nothing left to take back on this level
+    QCOMPARE(G.BatteryCharge, kBatteryCapacity - 2);
+
+    pickAt(0, 0);
+    pickAt(1, 0);
+    runRobot();
+    G.BatteryCharge = 1;
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    QCOMPARE(game.messageTexts(), QStringList{QStringLiteral("Отмены нет: аккумулятор почти разряжен.")});
+    QVERIFY(cellIsEmpty(0, 0));
+    QCOMPARE(G.BatteryCharge, 1);
+
+    G.BatteryCharge = kBatteryCapacity;
+    layOutForPlay({{0, 0, 5}, {1, 0, 5}});  // a new level forgets the last one's pairs
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    QCOMPARE(G.BatteryCharge, kBatteryCapacity);
+    QCOMPARE(G.PictureCount, 2);
 }
 
 QTEST_MAIN(PlayTest)

@@ -17,23 +17,18 @@
 namespace {
 // Files may not grow past a few bytes while it lives: every longer write fails with EFBIG, as
 // a write to a full disk fails with ENOSPC.
-class DiskAlmostFull {
-public:
-    DiskAlmostFull() {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tight = saved_;
-        tight.rlim_cur = 4;
+struct DiskAlmostFull {
+    DiskAlmostFull() : handler(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit tight{4, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &tight);
     }
     ~DiskAlmostFull() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
     }
-
-private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
+    void (*handler)(int);
+    rlimit saved{};
 };
 
 using Writer = std::function<void(GameFixture&)>;

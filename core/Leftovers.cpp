@@ -7,12 +7,11 @@
 
 namespace {
 constexpr int kSuffixLength = 6;
-const char kLower[] = "abcdefghijklmnopqrstuvwxyz";
-const char kUpper[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-const char kDigits[] = "0123456789";
+// Lower-case letters at 0, capitals at 26, digits at 52.
+constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 
-QChar randomOf(const char* set, int size) {
-    return QLatin1Char(set[QRandomGenerator::global()->bounded(size)]);
+QChar randomOf(int first, int count) {
+    return QLatin1Char(kAlphabet[first + QRandomGenerator::global()->bounded(count)]);
 }
 
 // Qt's own writer drew from the same 62 characters, so its leftovers are recognised too.
@@ -47,13 +46,9 @@ void removeLeftoversIn(const QString& folder, const std::function<bool(const QSt
 
 QString temporaryNameFor(const QString& path) {
     // One of each kind, then any, in a random order of places.
-    QString suffix;
-    suffix += randomOf(kLower, 26);
-    suffix += randomOf(kUpper, 26);
-    suffix += randomOf(kDigits, 10);
-    static const QString any = QString::fromLatin1(kLower) + QString::fromLatin1(kUpper) + QString::fromLatin1(kDigits);
+    QString suffix = QString(randomOf(0, 26)) + randomOf(26, 26) + randomOf(52, 10);
     while (suffix.size() < kSuffixLength)
-        suffix += any.at(QRandomGenerator::global()->bounded(int(any.size())));
+        suffix += randomOf(0, 62);
     for (int i = kSuffixLength - 1; i > 0; --i)
         std::swap(suffix[i], suffix[QRandomGenerator::global()->bounded(i + 1)]);
     return path + QLatin1Char('.') + suffix;

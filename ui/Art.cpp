@@ -8,8 +8,12 @@ constexpr int kFinestSheet = 4;
 QImage sheet(const QString& name, int ratio) {
     const QString path = ratio == 1 ? QStringLiteral(":/data/art/%1.png").arg(name)
                                     : QStringLiteral(":/data/art/%1@%2x.png").arg(name).arg(ratio);
-    const QImage image(path);
-    return image.isNull() ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage image(path);
+    if (image.isNull())
+        return image;
+    // Qt reads "@2x" in a name as a pixel ratio; here every image pixel is drawn as one device pixel.
+    image.setDevicePixelRatio(1.0);
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 }  // namespace
 

@@ -114,8 +114,9 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     }
     if (display_.isNull() || displayedAt_ != scale) {
         // Drawn again from the record: the stored picture at this scale, then every stroke still seen.
-        const QRect whole = scaledRect(logical_.rect(), scale);
-        display_ = QImage(whole.size(), QImage::Format_ARGB32_Premultiplied);
+        // The widget's edges are rounded in the whole window's layout, so it may be a pixel larger.
+        const QSize whole = scaledRect(logical_.rect(), scale).size().expandedTo(size() * devicePixelRatioF());
+        display_ = QImage(whole, QImage::Format_ARGB32_Premultiplied);
         displayedAt_ = scale;
         paintBase(display_, scale);
         QPainter replay(&display_);

@@ -26,6 +26,16 @@ void scaleArt(QLabel* label, qreal scale) {
     pixmap.setDevicePixelRatio(ratio);
     label->setPixmap(pixmap);
 }
+// The real geometry of a widget's logical rectangle: its edges rounded where they fall in the
+// whole layout, so that nested widgets line up with the ones beside their parents.
+QRect realGeometry(const QWidget* widget, QRect logical, qreal scale) {
+    QPoint origin;
+    for (const QWidget* parent = widget->parentWidget(); parent && !parent->property(kScale).isValid();
+         parent = parent->parentWidget())
+        origin += logicalGeometry(parent).topLeft();
+    return scaledRect(logical.translated(origin), scale)
+        .translated(-QPoint(qRound(origin.x() * scale), qRound(origin.y() * scale)));
+}
 }  // namespace
 
 void showArt(QLabel* label, const QString& art) {
@@ -93,7 +103,7 @@ QRect logicalGeometry(const QWidget* widget) {
 
 void placeLogical(QWidget* widget, QRect logical) {
     widget->setProperty(kLogical, logical);
-    widget->setGeometry(scaledRect(logical, layoutScale(widget->parentWidget())));
+    widget->setGeometry(realGeometry(widget, logical, layoutScale(widget->parentWidget())));
 }
 
 void scaleLayout(QWidget* root, qreal scale) {
@@ -106,7 +116,7 @@ void scaleLayout(QWidget* root, qreal scale) {
     }
     root->setProperty(kScale, scale);
     for (QWidget* widget : widgets) {
-        widget->setGeometry(scaledRect(widget->property(kLogical).toRect(), scale));
+        widget->setGeometry(realGeometry(widget, widget->property(kLogical).toRect(), scale));
         if (auto* box = qobject_cast<PictureBox*>(widget)) {
             box->setZoom(scale);
             continue;

@@ -1,0 +1,183 @@
+// The window at other sizes: clicks land on the logical beds, the surfaces read the same logical
+// pixels, a zoom changed in the middle of a run draws the same picture as that zoom from the start,
+// and the zoom a player chose is kept in the settings.
+#include <QTest>
+
+#include "core/FieldDisplay.h"
+#include "core/GameState.h"
+#include "core/SettingsFormat.h"
+#include "core/TextFile.h"
+#include "play/RobotRun.h"
+#include "play/Tractor.h"
+#include "support/GameFixture.h"
+#include "support/Pixels.h"
+#include "ui/Forma.h"
+#include "ui/PictureBox.h"
+#include "ui/Zoom.h"
+#include "ui/frmForma.h"
+
+namespace {
+void runRobot() {
+    for (int ticks = 0; forma().TimerRobot.isEnabled() && ticks < 1000; ++ticks)
+        TimerDvigenieRobota();
+}
+
+void pickBed(PictureBox& field, int col, int row) {
+    const QPoint at = atZoom(field, QPoint(36 * col + 18, 40 * row + 20));
+    QTest::mouseMove(&field, at);
+    QTest::mouseClick(&field, Qt::LeftButton, {}, at);
+}
+
+// The logical pixels of the field and the panels.
+std::vector<QImage> logicalShot() {
+    std::vector<QImage> shot;
+    Forma& f = forma();
+    for (const Surface* surface : {&f.picPole, &f.picKG, &f.picUroven, &f.picAkamulyator}) {
+        QImage image(surface->width(), surface->height(), QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, surface->pixel(x, y));
+        shot.push_back(image);
+    }
+    return shot;
+}
+
+// What the player sees of the field, with the robot and the tractor, and of the panels.
+std::vector<QImage> screenShot() {
+    Forma& f = forma();
+    return {onScreen(f.picPole), onScreen(f.picKG), onScreen(f.picUroven), onScreen(f.picAkamulyator)};
+}
+
+void startGame(GameFixture& game) {
+    game.start();
+    QTest::keyClick(&game.box("picMenu"), Qt::Key_Escape);
+}
+
+void sowWithTheTractor(int ticks) {
+    G.GameMode = Mode::Playing;
+    G.NoTractor = 0;
+    G.ShuffleKinds = 0;
+    ShowPole({{0, 0, 7}, {3, 2, 1}, {1, 4, 9}, {14, 4, 9}, {15, 9, 7}}, kForPlay);
+    for (int tick = 0; tick < ticks; ++tick)
+        Traktor();
+}
+}  // namespace
+
+class ZoomTest : public QObject {
+    Q_OBJECT
+private slots:
+    void stepsAndTheFirstStartFitTheScreen();
+    void playAtOtherSizesPicksTheLogicalBeds_data();
+    void playAtOtherSizesPicksTheLogicalBeds();
+    void aZoomChangedDuringARunDrawsTheWholeWindowAgain();
+    void settingsKeepOnlyAChosenZoom_data();
+    void settingsKeepOnlyAChosenZoom();
+};
+
+void ZoomTest::stepsAndTheFirstStartFitTheScreen() {
+    const struct { QSize screen; int zoom; } firstStarts[] = {
+        {{1280, 1024}, 100}, {{1920, 1080}, 125}, {{2560, 1440}, 150}, {{2560, 1800}, 200}, {{800, 600}, 100}};
+    for (const auto& row : firstStarts)
+        QCOMPARE(firstStartZoom(row.screen), row.zoom);
+    const struct { double from; int direction; QSize screen; int zoom; } steps[] = {
+        {100, 1, {3840, 2160}, 125},  {216.6, 1, {3840, 2160}, 250}, {300, 1, {3840, 2160}, 300},
+        {150, 1, {1300, 1150}, 200},  {200, 1, {1300, 1150}, 200},   {125, -1, {1300, 1150}, 100},
+        {100, -1, {1300, 1150}, 100},
+    };
+    for (const auto& row : steps)
+        QCOMPARE(steppedZoom(row.from, row.direction, row.screen), row.zoom);
+}
+
+void ZoomTest::playAtOtherSizesPicksTheLogicalBeds_data() {
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("150 %") << QSize(960, 831) << 1.5;
+    QTest::newRow("200 %") << QSize(1280, 1108) << 2.0;
+    QTest::newRow("1600 x 1200") << QSize(1600, 1200) << 1200.0 / 554;
+}
+
+void ZoomTest::playAtOtherSizesPicksTheLogicalBeds() {
+    QFETCH(QSize, window);
+    QFETCH(qreal, scale);
+    std::vector<QImage> shots[2];
+    for (int zoomed = 0; zoomed < 2; ++zoomed) {
+        GameFixture game;
+        startGame(game);
+        if (zoomed)
+            game.window().resize(window);
+        QCOMPARE(game.window().size(), zoomed ? window : kLogicalWindow);
+        PictureBox& field = game.box("picPole");
+        QCOMPARE(layoutScale(&field), zoomed ? scale : 1.0);
+        const QSize stage = scaledRect(QRect(QPoint(0, 0), kLogicalWindow), layoutScale(&field)).size();
+        QCOMPARE(field.mapTo(&game.window(), QPoint(0, 0)),
+                 QPoint((game.window().width() - stage.width()) / 2, 0) + scaledRect({6, 148, 1, 1}, layoutScale(&field)).topLeft());
+        layOutForPlay({{3, 5, 8}, {5, 5, 2}, {7, 5, 8}, {0, 0, 2}});
+        pickBed(field, 3, 5);
+        QVERIFY(flagged(3, 5, 8));
+        pickBed(field, 7, 5);
+        runRobot();
+        QVERIFY(cellIsEmpty(3, 5) && cellIsEmpty(7, 5) && cellShows(5, 5, 2));
+        QCOMPARE(G.Harvest, 1);
+        shots[zoomed] = logicalShot();
+    }
+    QVERIFY(shots[0] == shots[1]);
+}
+
+void ZoomTest::aZoomChangedDuringARunDrawsTheWholeWindowAgain() {
+    // Each moment once at 200 % from the start and once zoomed from 100 % right there.
+    for (int moment = 0; moment < 2; ++moment) {
+        std::vector<QImage> shots[2];
+        for (int late = 0; late < 2; ++late) {
+            GameFixture game;
+            startGame(game);
+            frmForma& window = game.window();
+            if (!late) {
+                window.openAtZoom(200);
+                screenShot();  // drawn on screen from here on, stroke by stroke
+            }
+            sowWithTheTractor(moment == 0 ? 70 : 160);
+            if (moment == 1) {
+                pickBed(game.box("picPole"), 1, 4);
+                pickBed(game.box("picPole"), 14, 4);
+                for (int tick = 0; tick < 3; ++tick)
+                    TimerDvigenieRobota();
+                QVERIFY(forma().TimerRobot.isEnabled());
+            }
+            if (late)
+                window.openAtZoom(200);
+            shots[late] = screenShot();
+            QCOMPARE(shots[late][0].size(), QSize(1152, 800));
+        }
+        QVERIFY2(shots[0] == shots[1], moment == 0 ? "while the tractor sows" : "while the robot runs");
+    }
+}
+
+void ZoomTest::settingsKeepOnlyAChosenZoom_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("three lines") << QByteArray(" 1 \r\n 0 \r\npole.tvk\r\n") << 0
+                                 << QByteArray(" 1 \r\n 0 \r\npole.tvk\r\n");
+    QTest::newRow("a fourth line") << QByteArray(" 1 \r\n 0 \r\npole.tvk\r\n 150 \r\n") << 150
+                                   << QByteArray(" 1 \r\n 0 \r\npole.tvk\r\n 150 \r\n");
+    QTest::newRow("an empty fourth line") << QByteArray(" 1 \r\n 0 \r\npole.tvk\r\n\r\n") << 0
+                                          << QByteArray(" 1 \r\n 0 \r\npole.tvk\r\n");
+    QTest::newRow("no zoom step") << QByteArray(" 1 \r\n 0 \r\npole.tvk\r\n 175 \r\n") << 0
+                                  << QByteArray(" 1 \r\n 0 \r\npole.tvk\r\n");
+    QTest::newRow("no number") << QByteArray(" 1 \r\n 0 \r\npole.tvk\r\nbig\r\n") << 0
+                               << QByteArray(" 1 \r\n 0 \r\npole.tvk\r\n");
+}
+
+void ZoomTest::settingsKeepOnlyAChosenZoom() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, zoom);
+    QFETCH(QByteArray, written);
+    Settings settings;
+    parseSettings(splitLines(file), settings);
+    QCOMPARE(settings.ZoomPercent, zoom);
+    QCOMPARE(settings.LastFieldName, QStringLiteral("pole.tvk"));
+    QCOMPARE(settingsBytes(settings), written);
+}
+
+QTEST_MAIN(ZoomTest)
+#include "test_zoom.moc"

@@ -11,6 +11,7 @@
 
 namespace {
 int chosen = 0;
+qreal shownScale = 1.0;
 
 const char* const kScale = "kelvaryScale";
 const char* const kLogical = "kelvaryLogical";
@@ -129,4 +130,28 @@ void scaleLayout(QWidget* root, qreal scale) {
         if (auto* label = qobject_cast<QLabel*>(widget))
             scaleArt(label, scale);
     }
+}
+
+qreal windowZoom() { return shownScale; }
+void setWindowZoom(qreal scale) { shownScale = scale; }
+
+void scaleWindow(QWidget* window, qreal scale) {
+    if (scale == layoutScale(window))
+        return;
+    const bool fixed = window->minimumSize() == window->maximumSize();
+    const QSize logical = logicalGeometry(window).size();
+    const QSize least = window->minimumSize();
+    scaleLayout(window, scale);
+    QFont font = window->font();
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(qRound(font.pixelSize() * scale));
+        window->setFont(font);
+    }
+    const QSize shown = scaledRect(QRect(QPoint(0, 0), logical), scale).size();
+    if (fixed) {
+        window->setFixedSize(shown);
+        return;
+    }
+    window->setMinimumSize(scaledRect(QRect(QPoint(0, 0), least), scale).size());
+    window->resize(shown);
 }

@@ -34,5 +34,10 @@ QRect logicalGeometry(const QWidget* widget);
 void placeLogical(QWidget* widget, QRect logical);
 // Applies the scale to every widget under root: geometry, the pixel size of fonts, artwork.
 void scaleLayout(QWidget* root, qreal scale);
+// The scale the main window shows its layout at now; every dialog and message box opens at it.
+qreal windowZoom();
+void setWindowZoom(qreal scale);
+// A dialog built at its logical size and geometry, made `scale` times larger: size, fonts, pictures.
+void scaleWindow(QWidget* window, qreal scale);
 // A label showing an artwork sheet, at the device's resolution whatever the scale.
 void showArt(QLabel* label, const QString& art);

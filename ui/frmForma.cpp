@@ -279,6 +279,7 @@ void frmForma::resizeEvent(QResizeEvent*) {
                                                height() / qreal(kLogicalWindow.height())));
     const QSize shown = scaledRect(QRect(QPoint(0, 0), kLogicalWindow), scale).size();
     stage_->setGeometry(QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown));
+    setWindowZoom(scale);
     if (scale != layoutScale(stage_))
         scaleLayout(stage_, scale);
 }

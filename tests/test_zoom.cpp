@@ -1,6 +1,7 @@
 // The window at other sizes: clicks land on the logical beds, the surfaces read the same logical
 // pixels, a zoom changed in the middle of a run draws the same picture as that zoom from the start,
 // and the zoom a player chose is kept in the settings.
+#include <QLabel>
 #include <QTest>
 
 #include "core/FieldDisplay.h"
@@ -10,11 +11,14 @@
 #include "play/RobotRun.h"
 #include "play/Tractor.h"
 #include "support/GameFixture.h"
+#include "support/ModalScript.h"
 #include "support/Pixels.h"
 #include "ui/Forma.h"
 #include "ui/PictureBox.h"
 #include "ui/Zoom.h"
+#include "ui/Windows.h"
 #include "ui/frmForma.h"
+#include "ui/frmStart.h"
 
 namespace {
 void runRobot() {
@@ -70,6 +74,7 @@ private slots:
     void playAtOtherSizesPicksTheLogicalBeds_data();
     void playAtOtherSizesPicksTheLogicalBeds();
     void aZoomChangedDuringARunDrawsTheWholeWindowAgain();
+    void dialogsOpenAtTheWindowsZoom();
     void settingsKeepOnlyAChosenZoom_data();
     void settingsKeepOnlyAChosenZoom();
 };
@@ -150,6 +155,21 @@ void ZoomTest::aZoomChangedDuringARunDrawsTheWholeWindowAgain() {
         }
         QVERIFY2(shots[0] == shots[1], moment == 0 ? "while the tractor sows" : "while the robot runs");
     }
+}
+
+void ZoomTest::dialogsOpenAtTheWindowsZoom() {
+    GameFixture game;
+    startGame(game);
+    game.window().openAtZoom(300);
+    ModalScript script;
+    script.then<frmStart>([](frmStart& dialog) {
+        QCOMPARE(dialog.size(), QSize(3 * 239, 3 * 350));
+        QCOMPARE(dialog.Label1->geometry(), QRect(24, 24, 315, 60));
+        QCOMPARE(dialog.Label1->font().pixelSize(), 3 * 16);
+        dialog.reject();
+    });
+    openFrmStart();
+    QVERIFY(script.finished());
 }
 
 void ZoomTest::settingsKeepOnlyAChosenZoom_data() {

@@ -26,19 +26,11 @@ const QImage& PictureBox::pictureAt(qreal scale) const {
     return scaled_;
 }
 
-void PictureBox::paintBase(QImage& target, qreal scale) const {
-    target.fill(qcolour(background_));
-    if (!picture_.isNull()) {
-        QPainter painter(&target);
-        painter.drawImage(QPoint(0, 0), pictureAt(scale));
-    }
-}
-
 void PictureBox::cls() {
     record_.clear();
-    paintBase(logical_, 1.0);
-    if (!display_.isNull())
-        paintBase(display_, displayedAt_);
+    logical_.fill(qcolour(background_));
+    if (!picture_.isNull())
+        QPainter(&logical_).drawImage(QPoint(0, 0), picture_);
     update();
 }
 
@@ -49,10 +41,6 @@ void PictureBox::draw(Stroke stroke) {
     {
         QPainter painter(&logical_);
         paintStroke(painter, stroke, 1.0);
-    }
-    if (!display_.isNull()) {
-        QPainter painter(&display_);
-        paintStroke(painter, stroke, displayedAt_);
     }
     update(scaledRect(stroke.area, zoom_).adjusted(-1, -1, 1, 1));
     record_.add(std::move(stroke));
@@ -100,32 +88,32 @@ Rgb PictureBox::pixel(int x, int y) const { return logical_.pixel(x, y) & 0xFFFF
 
 void PictureBox::setZoom(qreal zoom) {
     zoom_ = zoom;
-    display_ = QImage();
     update();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect area = event->rect();
-    const qreal scale = displayScale();
+    const qreal scale = zoom_ * devicePixelRatioF();
     if (scale == 1.0) {
-        painter.drawImage(area.topLeft(), logical_, area);
+        painter.drawImage(event->rect().topLeft(), logical_, event->rect());
         return;
     }
-    if (display_.isNull() || displayedAt_ != scale) {
-        // Drawn again from the record: the stored picture at this scale, then every stroke still seen.
-        // The widget's edges are rounded in the whole window's layout, so it may be a pixel larger.
-        const QSize whole = scaledRect(logical_.rect(), scale).size().expandedTo(size() * devicePixelRatioF());
-        display_ = QImage(whole, QImage::Format_ARGB32_Premultiplied);
-        displayedAt_ = scale;
-        paintBase(display_, scale);
-        QPainter replay(&display_);
-        for (const Stroke& stroke : record_.strokes())
-            paintStroke(replay, stroke, scale);
-    }
-    const qreal ratio = devicePixelRatioF();
-    painter.drawImage(QRectF(area), display_,
-                      QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
+    // Drawn again from the record, in the screen's own pixels.
+    painter.setClipRegion(event->region());
+    painter.scale(1 / devicePixelRatioF(), 1 / devicePixelRatioF());
+    const QRectF area = QRectF(event->rect()).adjusted(-1, -1, 1, 1);
+    paintRecord(painter, scale,
+                QRect(qFloor(area.left() / zoom_), qFloor(area.top() / zoom_), qCeil(area.width() / zoom_) + 1,
+                      qCeil(area.height() / zoom_) + 1));
+}
+
+void PictureBox::paintRecord(QPainter& painter, qreal scale, const QRect& reached) const {
+    painter.fillRect(scaledRect(reached, scale), qcolour(background_));
+    if (!picture_.isNull())
+        painter.drawImage(QPoint(0, 0), pictureAt(scale));
+    for (const Stroke& stroke : record_.strokes())
+        if (stroke.area.intersects(reached))
+            paintStroke(painter, stroke, scale);
 }
 
 int mouseButtonOf(Qt::MouseButton button) {

@@ -18,8 +18,8 @@ struct PictureBoxEvents {
 };
 
 // A widget that keeps what the game drew over its stored picture. The game draws and reads in
-// logical pixels: a logical layer answers pixel(), and the record of the drawing paints the box
-// again at the window's zoom times the screen's pixel ratio whenever either changes.
+// logical pixels: a logical layer answers pixel() and is the picture at 100 % on a plain screen;
+// at any other scale every paint draws the box again from the record of the drawing.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -41,6 +41,9 @@ public:
     int logicalWidth() const { return logical_.width(); }
     int logicalHeight() const { return logical_.height(); }
     void setZoom(qreal zoom);
+    // The box drawn again from its record at `scale`: the stored picture, then every stroke still
+    // seen that reaches the logical rectangle.
+    void paintRecord(QPainter& painter, qreal scale, const QRect& reached) const;
 
     PictureBoxEvents events;
 
@@ -55,8 +58,6 @@ protected:
 
 private:
     void draw(Stroke stroke);
-    void paintBase(QImage& target, qreal scale) const;
-    qreal displayScale() const { return zoom_ * devicePixelRatioF(); }
     QPoint logicalPoint(const QPointF& at) const;
 
     Rgb background_;
@@ -65,8 +66,6 @@ private:
     QImage logical_;
     DrawingRecord record_;
     qreal zoom_ = 1.0;
-    QImage display_;  // at displayScale() when that is not 1; null until painted
-    qreal displayedAt_ = 0;
     mutable QImage scaled_;  // pictureAt's last answer
     mutable qreal scaledAt_ = 0;
 };

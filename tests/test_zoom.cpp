@@ -9,6 +9,7 @@
 #include "core/GameState.h"
 #include "core/SettingsFormat.h"
 #include "core/TextFile.h"
+#include "menu/Menu.h"
 #include "play/RobotRun.h"
 #include "play/Tractor.h"
 #include "support/GameFixture.h"
@@ -108,6 +109,7 @@ private slots:
     void playAtOtherSizesPicksTheLogicalBeds_data();
     void playAtOtherSizesPicksTheLogicalBeds();
     void aZoomChangedDuringARunDrawsTheWholeWindowAgain();
+    void keysStepTheZoomWithinTheScreenAndClosingKeepsIt();
     void dialogsOpenAtTheWindowsZoom();
     void settingsKeepOnlyAChosenZoom_data();
     void settingsKeepOnlyAChosenZoom();
@@ -189,6 +191,26 @@ void ZoomTest::aZoomChangedDuringARunDrawsTheWholeWindowAgain() {
             QVERIFY2(unlike(halved(shots[1][i]), shots[0][i]) < 0.01, when);
         }
     }
+}
+
+void ZoomTest::keysStepTheZoomWithinTheScreenAndClosingKeepsIt() {
+    GameFixture game;
+    startGame(game);
+    frmForma& window = game.window();
+    // The test screen's 800 x 800 takes 125 % (800 x 693) but not 150 % (960 x 831).
+    const struct { Qt::Key key; Qt::KeyboardModifiers modifiers; QSize size; } presses[] = {
+        {Qt::Key_Plus, Qt::ControlModifier, {800, 693}},  {Qt::Key_Plus, Qt::ControlModifier, {800, 693}},
+        {Qt::Key_Minus, Qt::ControlModifier, {640, 554}}, {Qt::Key_Equal, Qt::ControlModifier, {800, 693}},
+        {Qt::Key_0, Qt::ControlModifier, {640, 554}},     {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, {800, 693}},
+    };
+    for (const auto& press : presses) {
+        QTest::keyClick(&game.box("picPole"), press.key, press.modifiers);
+        QCOMPARE(window.size(), press.size);
+    }
+    RunMenuItem(QStringLiteral("Выход"));
+    QVERIFY(game.readFile(QStringLiteral("Tavik.ini")).endsWith("\r\n 125 \r\n"));
+    game.restart();
+    QCOMPARE(game.window().size(), QSize(800, 693));
 }
 
 void ZoomTest::dialogsOpenAtTheWindowsZoom() {

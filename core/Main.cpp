@@ -9,6 +9,7 @@
 #include "ui/Fonts.h"
 #include "ui/Forma.h"
 #include "ui/Windows.h"
+#include "ui/Zoom.h"
 
 // On this platform "\\" is an ordinary character of a folder's name, never a separator.
 QString withSeparator(const QString& folder) {
@@ -25,6 +26,7 @@ void Main(const QString& programFolder) {
     G.ShuffleKindsDefault = settings.ShuffleKindsDefault;
     G.NoTractor = settings.NoTractor;
     G.LastFieldName = settings.LastFieldName;
+    setChosenZoom(settings.ZoomPercent);
     ReadIgrokov();
     ReadLiderov();
     useInterfaceFont();

@@ -10,6 +10,7 @@
 #include "ui/Messages.h"
 #include "ui/Modal.h"
 #include "ui/Windows.h"
+#include "ui/Zoom.h"
 
 void EndGame() {
     // Nothing may move on the field, or end the game a second time, once it is over.
@@ -57,7 +58,7 @@ int UnloadGame() {
     StopSounds();
     if (P.LeadersChanged == 1)
         SaveLiderov();
-    Settings settings{G.ShuffleKindsDefault, G.NoTractor, G.LastFieldName};
+    Settings settings{G.ShuffleKindsDefault, G.NoTractor, G.LastFieldName, chosenZoom()};
     writeSettings(G.AppFolder + QStringLiteral("Tavik.ini"), settings);
     return 0;
 }

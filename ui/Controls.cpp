@@ -5,12 +5,15 @@
 
 #include "ui/GameTimer.h"
 #include "ui/PictureBox.h"
+#include "ui/Zoom.h"
 
 void Control::setVisible(bool visible) { widget_->setVisible(visible); }
 bool Control::isVisible() const { return !widget_->isHidden(); }
-void Control::move(int left, int top) { widget_->move(left, top); }
-int Control::left() const { return widget_->x(); }
-int Control::top() const { return widget_->y(); }
+void Control::move(int left, int top) {
+    placeLogical(widget_, QRect(QPoint(left, top), logicalGeometry(widget_).size()));
+}
+int Control::left() const { return logicalGeometry(widget_).x(); }
+int Control::top() const { return logicalGeometry(widget_).y(); }
 
 bool Control::setFocus() {
     widget_->setFocus(Qt::OtherFocusReason);
@@ -36,7 +39,7 @@ void Surface::outlineBox(int x1, int y1, int x2, int y2, Rgb colour) {
 }
 
 void Surface::paintPicture(const Surface& source, int dx, int dy, int sx, int sy, int w, int h) {
-    box()->drawImage(dx, dy, source.box()->picture(), sx, sy, w, h);
+    box()->drawPicture(dx, dy, *source.box(), sx, sy, w, h);
 }
 
 void Surface::paintWhole(const Surface& source) {
@@ -46,8 +49,8 @@ void Surface::paintWhole(const Surface& source) {
 void Surface::print(int x, int y, const QString& text, Rgb colour) { box()->print(x, y, text, colour); }
 Rgb Surface::backColour() const { return box()->background(); }
 Rgb Surface::pixel(int x, int y) const { return box()->pixel(x, y); }
-int Surface::width() const { return widget_->width(); }
-int Surface::height() const { return widget_->height(); }
+int Surface::width() const { return box()->logicalWidth(); }
+int Surface::height() const { return box()->logicalHeight(); }
 
 Label::Label(QLabel* label) : Control(label) {}
 void Label::setCaption(const QString& caption) { static_cast<QLabel*>(widget_)->setText(caption); }

@@ -18,7 +18,7 @@ public:
     explicit Control(QWidget* widget = nullptr) : widget_(widget) {}
     void setVisible(bool visible);
     bool isVisible() const;        // shown by its own flag, whatever its parents do
-    void move(int left, int top);  // in the pixels of the container's client area
+    void move(int left, int top);  // in logical pixels of the container's client area
     int left() const;
     int top() const;
     bool setFocus();               // false when the window cannot take the focus now

@@ -14,4 +14,4 @@ QFont pixelFont(const char* family, int pixelSize, bool bold) {
 QFont serifFont(int pixelSize, bool bold) { return pixelFont("Liberation Serif", pixelSize, bold); }
 QFont sansFont(int pixelSize, bool bold) { return pixelFont("Liberation Sans", pixelSize, bold); }
 
-void useInterfaceFont() { QApplication::setFont(sansFont(13)); }
+void useInterfaceFont() { QApplication::setFont(sansFont(kInterfaceFontPixels)); }

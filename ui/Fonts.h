@@ -7,4 +7,5 @@ QFont sansFont(int pixelSize, bool bold = false);   // Liberation Sans, in place
 
 // Liberation Sans at 13 px for every window and message box that names no font of its own: the
 // package brings that font, while the desktop's default may be missing on a minimal system.
+constexpr int kInterfaceFontPixels = 13;
 void useInterfaceFont();

@@ -4,7 +4,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/Fonts.h"
 #include "ui/Translation.h"
+#include "ui/Zoom.h"
 
 namespace {
 MessageResponder& responder() {
@@ -33,6 +35,7 @@ MsgAnswer showMessageBox(const Message& message) {
     useRussianStandardTexts();
     QMessageBox box(boxIcon(message.icon), QString::fromLatin1(kWindowCaption), message.text, QMessageBox::NoButton,
                     QApplication::activeWindow());
+    box.setFont(sansFont(qRound(kInterfaceFontPixels * windowZoom())));
     if (message.buttons == MsgButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "ui/Translation.h"
+#include "ui/Zoom.h"
 
 namespace {
 std::function<void(QDialog&)>& modalHook() {
@@ -28,6 +29,7 @@ void setModalHook(std::function<void(QDialog&)> hook) { modalHook() = std::move(
 
 void showModal(QDialog& dialog) {
     useRussianStandardTexts();
+    scaleWindow(&dialog, windowZoom());
     if (modalHook()) {
         dialog.setModal(true);
         dialog.show();

@@ -20,7 +20,7 @@ void openModally() {
 
 void showFrmForma() {
     if (!frmForma::instance())
-        new frmForma();
+        (new frmForma())->openAtStartZoom();
     frmForma::instance()->show();
 }
 

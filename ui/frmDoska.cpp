@@ -4,7 +4,6 @@
 #include <QPushButton>
 
 #include "players/PlayersState.h"
-#include "ui/Art.h"
 #include "ui/Controls.h"
 #include "ui/DialogButton.h"
 #include "ui/Fonts.h"
@@ -41,7 +40,7 @@ frmDoska::frmDoska(QWidget* parent) : QDialog(parent) {
     title.setUnderline(true);
     Label1->setFont(title);
     Label1->setStyleSheet(QStringLiteral("background: #%1;").arg(k3DHighlight, 6, 16, QLatin1Char('0')));
-    picKnopka = new PictureBox(this, 20, 20, kWhite, artImage(QStringLiteral("knopka")));
+    picKnopka = new PictureBox(this, 20, 20, kWhite, QStringLiteral("knopka"));
     picKnopka->move(16, 16);
     for (int i = 0; i < 5; ++i) {
         const int left = 16 + kPlacePitch * i;

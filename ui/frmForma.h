@@ -16,9 +16,14 @@ public:
     ~frmForma() override;
     Forma& controls() { return controls_; }
     static frmForma* instance();
+    // The window's client area at the zoom in percent; setZoom also keeps it as the player's choice.
+    void openAtZoom(int percent);
+    void openAtStartZoom();
+    void setZoom(int percent);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     PictureBox* picture(QWidget* parent, int left, int top, int width, int height, const QString& art,
@@ -32,6 +37,10 @@ private:
     void buildSheets();
     void buildMenu();
     void buildTimers();
+    void buildZoomKeys();
+    void stepZoom(int direction);
+    QSize availableArea() const;
 
+    QWidget* stage_;
     Forma controls_;
 };

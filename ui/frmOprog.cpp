@@ -7,7 +7,7 @@
 
 #include "core/Version.h"
 #include "help/SaveFileUrl.h"
-#include "ui/Art.h"
+#include "ui/Zoom.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/PictureBox.h"
@@ -36,7 +36,7 @@ frmOprog::frmOprog(QWidget* parent) : QDialog(parent) {
     setFixedSize(440, 292);
     setFont(sansFont(14));
     Image1 = new QLabel(this);
-    Image1->setPixmap(QPixmap::fromImage(artImage(QStringLiteral("oprog"))));
+    showArt(Image1, QStringLiteral("oprog"));
     Image1->setGeometry(16, 14, 64, 64);
     lblNazvanie = textLabel(this, QStringLiteral("Kelvary"), 96, 14);
     lblNazvanie->setFont(serifFont(32, true));

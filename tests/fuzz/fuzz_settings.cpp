@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Settings once = again(read);
     const Settings twice = again(once);
     if (once.ShuffleKindsDefault != read.ShuffleKindsDefault || once.NoTractor != read.NoTractor ||
+        once.ZoomPercent != read.ZoomPercent ||
         twice.LastFieldName != once.LastFieldName)
         std::abort();
     return 0;

@@ -8,6 +8,7 @@
 #include "play/Battery.h"
 #include "ui/Forma.h"
 #include "ui/PictureBox.h"
+#include "ui/Zoom.h"
 
 Rgb sheetPixel(const Surface& sheet, int x, int y) {
     const QImage& picture = sheet.box()->picture();
@@ -76,7 +77,12 @@ bool panelShows(const Surface& panel, int onesX, int n) {
     return showsSheet(panel, left, 28, panel, left, 28, 18, 29);
 }
 
+QPoint atZoom(const QWidget& widget, QPoint logical) {
+    const qreal scale = layoutScale(&widget);
+    return QPoint(qFloor((logical.x() + 0.5) * scale), qFloor((logical.y() + 0.5) * scale));
+}
+
 void click(PictureBox& box, QPoint at, Qt::MouseButton button) {
-    QTest::mousePress(&box, button, {}, at);
-    QTest::mouseRelease(&box, button, {}, at);
+    QTest::mousePress(&box, button, {}, atZoom(box, at));
+    QTest::mouseRelease(&box, button, {}, atZoom(box, at));
 }

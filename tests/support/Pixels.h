@@ -5,6 +5,7 @@
 #include "ui/Controls.h"
 
 class PictureBox;
+class QWidget;
 
 // The stored picture of a sheet at a logical pixel (without anything drawn over it).
 Rgb sheetPixel(const Surface& sheet, int x, int y);
@@ -26,5 +27,7 @@ QImage onScreen(const Surface& surface);
 bool bare(const Surface& surface);
 // A panel shows the number's digits right-aligned with the ones at onesX, and nothing left of them.
 bool panelShows(const Surface& panel, int onesX, int n);
-// A press and release of the button at one point of the box.
+// Where a logical pixel's centre lies on the widget at the window's zoom: the same point at 100 %.
+QPoint atZoom(const QWidget& widget, QPoint logical);
+// A press and release of the button at one logical point of the box.
 void click(PictureBox& box, QPoint at, Qt::MouseButton button = Qt::LeftButton);

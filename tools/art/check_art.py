@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Checks the generated artwork in data/art/ (or the folder given).
 
-Verifies exact sizes at 1x and 2x, opacity / transparency, and the pixel
+Verifies exact sizes at 1x to 4x, opacity / transparency, and the pixel
 contracts the game relies on when it copies parts of one sheet over another:
 lamps, digit areas, flags.  Prints one line per failure and a summary line;
 exits non-zero on any failure.  Needs ImageMagick's convert.
@@ -64,8 +64,8 @@ def load(name):
 
 imgs = {}
 for name, (w, h) in SIZES.items():
-    for z in (1, 2):
-        key = name + ("" if z == 1 else "@2x")
+    for z in (1, 2, 3, 4):
+        key = name + ("" if z == 1 else "@%dx" % z)
         im = load(key)
         if im is None:
             continue
@@ -83,8 +83,8 @@ for name, (w, h) in ICONS.items():
         check((im.w, im.h) == (w, h), "%s is %dx%d" % (name, im.w, im.h))
         check(im.px(0, 0)[3] == 0, name + " corner is not transparent")
 
-for z in (1, 2):
-    sfx = "" if z == 1 else "@2x"
+for z in (1, 2, 3, 4):
+    sfx = "" if z == 1 else "@%dx" % z
     znaki, flagy = imgs.get("znaki" + sfx), imgs.get("flagy" + sfx)
     lamps, batt = imgs.get("akamulyator2" + sfx), imgs.get("akamulyator" + sfx)
     kg2 = imgs.get("kg2" + sfx)

@@ -5,7 +5,7 @@ Usage: gen_art.py EMOJI_SVG_DIR OUT_DIR
 
 EMOJI_SVG_DIR is the unpacked npm package @twemoji/svg 15.0.0 (its *.svg
 files, named by code point).  Every sheet is written as a hand-built SVG,
-rendered with rsvg-convert at zoom 1 and zoom 2 (NAME.png and NAME@2x.png),
+rendered with rsvg-convert at zooms 1 to 4 (NAME.png, NAME@2x.png ... NAME@4x.png),
 then composited / normalised with ImageMagick.  No randomness, no dates in
 the PNG files, so the output is the same on every run with the same tools.
 """
@@ -14,6 +14,10 @@ import re
 import subprocess
 import sys
 import tempfile
+
+# Every sheet at these many pixels per logical pixel: the window zoomed to 200 % on a screen
+# scaled 2x shows four of them.
+SCALES = (1, 2, 3, 4)
 
 # --------------------------------------------------------------------------
 # The 32 crops, in code order 2..33 (code 1 is the fence).
@@ -119,7 +123,7 @@ def run(*args):
     subprocess.run(list(args), check=True)
 
 
-def render(name, w, h, body, scales=(1, 2)):
+def render(name, w, h, body, scales=SCALES):
     """Render the SVG body at each zoom into TMP; returns {zoom: path}."""
     svg = os.path.join(TMP, name + ".svg")
     with open(svg, "w", encoding="utf-8") as f:
@@ -153,7 +157,7 @@ def check_size(path, w, h):
         raise SystemExit("%s is %sx%s, expected %dx%d" % (path, out[0], out[1], w, h))
 
 
-def sheet(name, w, h, body, opaque=True, bg=WIN_BG, scales=(1, 2)):
+def sheet(name, w, h, body, opaque=True, bg=WIN_BG, scales=SCALES):
     outs = render(name, w, h, body, scales=scales)
     for z, raw in outs.items():
         dest = os.path.join(OUT, name + suffix(z) + ".png")
@@ -277,7 +281,7 @@ def flag_overlay():
 
 def make_flagy(znaki_raw):
     outs = render("flag", 16, 16, flag_overlay())
-    for z in (1, 2):
+    for z in SCALES:
         src = znaki_raw[z]
         q = 16 * z
         args = ["convert"]
@@ -364,7 +368,7 @@ def make_battery():
                 'stroke="#151A1F" stroke-width="1"/>')
     body.append(rect(138, 36, 1, 10, "#C9D3DA"))
     raw = render("akamulyator_base", 144, 63, "".join(body))
-    for z in (1, 2):
+    for z in SCALES:
         out_raw = os.path.join(TMP, "akamulyator_lit%d.png" % z)
         # the lit lamp is the left half of the lamp sheet
         args_crop = ["convert", lamps[z], "-crop", "%dx%d+0+0" % (20 * z, 20 * z),

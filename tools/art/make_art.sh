@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Regenerates every PNG in data/art/ (1x and @2x sheets, icons) and the
+# Regenerates every PNG in data/art/ (sheets at 1x to @4x, icons) and the
 # players' photos that come with the game in data/Photo/.
 #
 # Needs: npm, python3, rsvg-convert (librsvg2-bin), ImageMagick (convert,

@@ -18,6 +18,7 @@
 #include "play/RobotRun.h"
 #include "play/Tractor.h"
 #include "ui/Art.h"
+#include "ui/Banner.h"
 #include "ui/Fonts.h"
 #include "ui/GameTimer.h"
 #include "ui/PictureBox.h"
@@ -120,10 +121,9 @@ void frmForma::buildSheets() {
 }
 
 void frmForma::buildBanner() {
-    auto* banner = new QLabel(this);
-    banner->setPixmap(QPixmap::fromImage(artImage(QStringLiteral("banner"))));
-    banner->setGeometry(0, 0, 640, 68);
+    auto* banner = new Banner(this);
     banner->lower();
+    controls_.banner = Label(banner);
 }
 
 void frmForma::buildField() {

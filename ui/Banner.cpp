@@ -1,0 +1,32 @@
+#include "ui/Banner.h"
+
+#include <QPainter>
+
+#include "ui/Art.h"
+#include "ui/Fonts.h"
+
+namespace {
+// Where the artwork carries its motto, in sky that shades only from top to bottom: a column of
+// sky just left of it, stretched across, covers the motto without a seam.
+const QRect kMotto(176, 18, 202, 32);
+constexpr int kSkyColumn = 174;
+constexpr int kTitleBaseline = 42;
+const QColor kTitleColour(QRgb(0x2F6B1A));
+}  // namespace
+
+Banner::Banner(QWidget* parent) : QLabel(parent), art_(artImage(QStringLiteral("banner"))) {
+    setGeometry(0, 0, 640, 68);
+}
+
+void Banner::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(rect(), art_);
+    if (text().isEmpty())
+        return;
+    const qreal ratio = art_.devicePixelRatio();
+    const QRectF column(kSkyColumn * ratio, kMotto.top() * ratio, ratio, kMotto.height() * ratio);
+    p.drawImage(QRectF(kMotto), art_, column);
+    p.setFont(sansFont(17, true));
+    p.setPen(kTitleColour);
+    p.drawText(kMotto.left() + 2, kTitleBaseline, text());
+}

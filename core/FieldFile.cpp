@@ -6,6 +6,7 @@
 #include "core/FieldFileFormat.h"
 #include "core/FileMessages.h"
 #include "core/GameState.h"
+#include "core/Levels.h"
 #include "core/Rnd.h"
 #include "core/TextFile.h"
 #include "ui/Forma.h"
@@ -36,6 +37,7 @@ int OpenPole(const QString& name, PoleMode mode) {
     if (mode == kForEditing) {
         G.GameMode = Mode::Sowing;
         G.ShuffleKindsDefault = G.ShuffleKinds;
+        ShowFieldTitle();
     }
     ShowPole(field->records, mode);
     // Laying out clears the label to "Новое поле"; an opened field shows its own name.

@@ -56,6 +56,8 @@ struct GameState {
     // The hinted pair while its yellow rings show, and the rest of the order it begins, when that
     // order clears the field.
     std::optional<BedPair> HintRings;
+    // Its route while it shows: the centres of the two beds and of each turn between, in field pixels.
+    std::vector<PathPoint> HintRoute;
     std::vector<HarvestStep> HintOrderRest;
     // The pairs harvested on this level, oldest first, for the player's step back.
     struct HarvestedPair {

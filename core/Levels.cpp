@@ -1,5 +1,7 @@
 #include "core/Levels.h"
 
+#include <algorithm>
+
 #include "core/Digits.h"
 #include "core/FieldDisplay.h"
 #include "core/FieldFile.h"
@@ -20,6 +22,25 @@ constexpr int kStartFieldRecords = 32;
 // Starts the level number at 1 or goes on with the next: the panel only ever gains digits.
 void drawLevelNumber() { DrawDigits(forma().picUroven, G.LevelNumber, kLevelOnesX, 5); }
 }  // namespace
+
+QString fieldTitle(const QString& fileName) {
+    static const QString extension = QStringLiteral(".tvk");
+    return fileName.endsWith(extension, Qt::CaseInsensitive) ? fileName.chopped(extension.size()) : fileName;
+}
+
+void ShowFieldTitle() {
+    QString title;
+    if (G.GameMode == Mode::Playing) {
+        // The fields played are kept in lower case; the list gives the name as the file spells it.
+        const QStringList& files = forma().FilyUrovney.names();
+        const auto played = [](const QString& name) { return name.toLower() == G.PlayedFields.constLast(); };
+        const auto file = G.PlayedFields.isEmpty() ? files.cend() : std::find_if(files.cbegin(), files.cend(), played);
+        title = G.PlayedFields.isEmpty() ? kStartEntry
+                : file != files.cend()   ? fieldTitle(*file)
+                                         : fieldTitle(G.PlayedFields.constLast());
+    }
+    forma().banner.setCaption(title);
+}
 
 void BeginGame(int entry, const QString& entryText) {
     Forma& f = forma();
@@ -47,6 +68,7 @@ void Nachalo() {
     ShowPole(*parseRecords(kStartField, kStartFieldRecords), kForPlay);
     G.LevelNumber = 1;
     G.FieldFileName.clear();
+    ShowFieldTitle();
 }
 
 void NewUroven(int n) {
@@ -73,6 +95,7 @@ void NewUroven(int n) {
         G.BatteryCharge = kBatteryCapacity;
         G.PlayedFields.append(lower);
         G.LastFieldName = lower;
+        ShowFieldTitle();
         AnnounceDeadEnd();
         return;
     }

@@ -13,3 +13,7 @@ void Nachalo();
 // Loads the next unplayed field after file n of the list (-1: after the field the game began with);
 // when none is left, congratulates and ends the game.
 void NewUroven(int n);
+// A field file's name as the player sees it: "07 Теплица.tvk" → "07 Теплица".
+QString fieldTitle(const QString& fileName);
+// The banner names the field in play, and shows the motto in the menu and the editor.
+void ShowFieldTitle();

@@ -4,6 +4,7 @@
 
 #include "core/FieldDisplay.h"
 #include "core/GameState.h"
+#include "core/Levels.h"
 #include "editor/SaveField.h"
 #include "menu/SavedGame.h"
 #include "players/PlayersState.h"
@@ -21,6 +22,7 @@ void save(bool saveAs) {
 
 void sowNewField() {
     G.GameMode = Mode::Sowing;
+    ShowFieldTitle();
     NewPole();
 }
 

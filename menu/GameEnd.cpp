@@ -2,6 +2,7 @@
 
 #include "core/FieldDisplay.h"
 #include "core/GameState.h"
+#include "core/Levels.h"
 #include "core/Settings.h"
 #include "play/Sound.h"
 #include "players/LeaderBoard.h"
@@ -17,6 +18,7 @@ void EndGame() {
     StopFieldActivity();
     G.GameMode = Mode::Over;
     G.EndWaits = false;
+    ShowFieldTitle();
     if (!beatsTheBoard(P.Leaders, G.Harvest))
         return;
     if (MsgBox(recordQuestion(P.Leaders, G.Harvest), MsgIcon::Information, MsgButtons::YesNo) == MsgAnswer::No)

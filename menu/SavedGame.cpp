@@ -6,6 +6,7 @@
 #include "core/FieldDisplay.h"
 #include "core/FileMessages.h"
 #include "core/GameState.h"
+#include "core/Levels.h"
 #include "core/Rnd.h"
 #include "core/TextFile.h"
 #include "menu/SavedGameFormat.h"
@@ -48,6 +49,7 @@ void resumeGame(const SavedGame& game, const QString& name) {
     f.FilyUrovney.refresh();
     ShowPole(game.Cells, kForPlay);
     G.GameFileName = name;
+    ShowFieldTitle();
 }
 }  // namespace
 

@@ -88,6 +88,9 @@ void picPole_MouseUp(int button, int, int x, int y) {
 void picPole_KeyDown(int key, int shift) {
     if (fieldBlocked())
         return;
+    const bool hintKey = key == Qt::Key_H || key == kCyrillicEr;
+    if (hintKey && G.HintRings)
+        return;  // the hint already shows: asking again changes nothing
     tmrPodskazka_Timer();
     switch (key) {
     case Qt::Key_F4:

@@ -161,6 +161,53 @@ private slots:
         QVERIFY(!ringed(7, 3, kHintRing));
     }
 
+    // The pick, the hint's rings and its route show at a glance, a second H spends nothing, and
+    // when they go the beds are whole again; a pick on one of the pair outlasts the hint.
+    void aPickAndAHintShowAtAGlanceAndGoWithoutATrace_data() {
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QPoint>("pick");
+        QTest::addColumn<QPoint>("crossed");  // a cell the route crosses
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("straight, picked on the pair") << QPoint(7, 3) << QPoint(7, 3) << QPoint(4, 3) << true;
+        QTest::newRow("two turns, picked elsewhere") << QPoint(5, 6) << QPoint(0, 0) << QPoint(4, 2) << false;
+    }
+    void aPickAndAHintShowAtAGlanceAndGoWithoutATrace() {
+        QFETCH(QPoint, to);
+        QFETCH(QPoint, pick);
+        QFETCH(QPoint, crossed);
+        QFETCH(bool, kept);
+        GameFixture game;
+        game.start();
+        std::vector<CellRecord> field = kWalledIn;
+        field.insert(field.end(), {{2, 3, 9}, {to.x(), to.y(), 9}});
+        layOut(field);
+        const Surface& pole = forma().picPole;
+        KursorKvadrat(2, 3);
+        const QImage plain = onScreen(pole);
+        KursorKvadrat(pick.x(), pick.y());
+        key(Qt::Key_Return);
+        QVERIFY(flagged(pick.x(), pick.y(), G.CurrentSign));
+        QCOMPARE(pole.pixel(cellX(pick.x()) + 3, cellY(pick.y()) + 12), kWhite);  // the ring over the rim
+        KursorKvadrat(2, 3);
+        const QImage picked = onScreen(pole);
+        key(Qt::Key_H);
+        const int32_t charge = G.BatteryCharge;
+        for (const QPoint bed : {QPoint(2, 3), to})
+            for (const int inset : {0, 1})
+                QCOMPARE(pole.pixel(cellX(bed.x()) + inset, cellY(bed.y()) + 20), kHintRing);
+        const int x = cellX(crossed.x()) + kCellWidth / 2, y = cellY(crossed.y()) + kCellHeight / 2;
+        for (const QPoint across : {QPoint(1, 1), QPoint(-1, -1)})
+            QCOMPARE(pole.pixel(x + across.x(), y + across.y()), kHintRing);
+        QVERIFY(pole.pixel(x + 2, y + 2) != kHintRing && pole.pixel(x + 2, y + 2) != pole.backColour());
+        QCOMPARE(G.PickCol, kept ? pick.x() : -1);
+        const QImage hinted = onScreen(pole);
+        key(Qt::Key_H);
+        QCOMPARE(G.BatteryCharge, charge);
+        QCOMPARE(onScreen(pole), hinted);
+        tmrPodskazka_Timer();
+        QCOMPARE(onScreen(pole), kept ? picked : plain);
+    }
+
     // A field built so that almost every order locks it: hints alone harvest it to the last pair.
     void hintsAloneClearTheBaitField() {
         GameFixture game;

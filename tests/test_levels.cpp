@@ -64,8 +64,9 @@ void LevelsTest::theLastFileOfTheListIsTheOnlyLevel() {
         game.writeFile(QStringLiteral("Pole/") + stray, game.readFile(QStringLiteral("Pole/a.tvk")));
     game.start();
     beginAt(dialogs, 3);
-    QCOMPARE(dialogs.startEntries, (QStringList{kStartEntry, "a.tvk", "b.tvk", "c.tvk"}));
+    QCOMPARE(dialogs.startEntries, (QStringList{kStartEntry, "a", "b", "c"}));
     QCOMPARE(fieldShown(names), QStringLiteral("c.tvk"));
+    QCOMPARE(forma().banner.caption(), QStringLiteral("c"));
     QCOMPARE(G.GameMode, Mode::Playing);
     QVERIFY(levelPanelShows(1));
     harvestTheField();
@@ -83,6 +84,7 @@ void LevelsTest::theSecondOfThreeFilesGoesOnWithTheThirdWhateverItsCase() {
     game.start();
     beginAt(dialogs, 2);
     QCOMPARE(fieldShown(names), QStringLiteral("B.TVK"));
+    QCOMPARE(forma().banner.caption(), QStringLiteral("B"));
     QCOMPARE(G.LastFieldName, QStringLiteral("b.tvk"));
     QVERIFY(levelPanelShows(1));
     G.BatteryCharge = 2;
@@ -97,6 +99,7 @@ void LevelsTest::theSecondOfThreeFilesGoesOnWithTheThirdWhateverItsCase() {
     harvestTheField();
     QCOMPARE(game.messageTexts().value(0), kCongratulation);
     QCOMPARE(G.GameMode, Mode::Over);
+    QCOMPARE(forma().banner.caption(), QString());  // the motto again
 }
 
 void LevelsTest::theStartFieldIsFollowedByEveryFileAsLevelsTwoAndThree() {
@@ -107,6 +110,7 @@ void LevelsTest::theStartFieldIsFollowedByEveryFileAsLevelsTwoAndThree() {
     game.start();
     beginAt(dialogs, 0);
     QCOMPARE(fieldShown(names), kStartEntry);
+    QCOMPARE(forma().banner.caption(), kStartEntry);
     QCOMPARE(G.PictureCount, 32);
     QVERIFY(levelPanelBlank());
     harvestTheField();

@@ -99,6 +99,17 @@ bool flagAllowed(int col, int row, int sign) {
            (runUnderway() && G.TargetCol == col && G.TargetRow == row);
 }
 
+// While the hint shows, its route runs over the beds between its pair's middles.
+bool underTheHint(int col, int row) {
+    const int x = cellX(col) + kCellWidth / 2, y = cellY(row) + kCellHeight / 2;
+    const std::vector<PathPoint>& route = G.HintRoute;
+    for (size_t i = 0; i + 1 < route.size(); ++i)
+        if (std::min(route[i].X, route[i + 1].X) <= x && x <= std::max(route[i].X, route[i + 1].X) &&
+            std::min(route[i].Y, route[i + 1].Y) <= y && y <= std::max(route[i].Y, route[i + 1].Y))
+            return true;
+    return false;
+}
+
 QString bedsAsDrawn() {
     const FieldShot shot;
     for (int row = 0; row < kRows; ++row) {
@@ -107,7 +118,7 @@ QString bedsAsDrawn() {
             const bool sown = !tractorUnderway() || row < G.PickRow || (row == G.PickRow && col <= G.PickCol);
             const int sign = sown ? G.FieldGrid(col, row) : kEmpty;
             const FieldShot::Bed bed = shot.bed(col, row, sign);
-            if (bed == FieldShot::Bed::Empty || bed == FieldShot::Bed::Picture ||
+            if (bed == FieldShot::Bed::Empty || bed == FieldShot::Bed::Picture || underTheHint(col, row) ||
                 (bed == FieldShot::Bed::Flagged && flagAllowed(col, row, sign)))
                 continue;
             return QStringLiteral("bed (%1, %2) with code %3 shows %4")

@@ -23,6 +23,7 @@ struct Forma {
     Control selZnak;          // the palette frame
     Control imgRobot, imgRobot2, imgTraktor;
     Label lblNameFile;
+    Label banner;             // names the field in play; empty: the motto
     ScrollBar HScroll1;
     Timer TimerRobot, TimerAkamulyator, tmrTrakrtor, tmrPodskazka;
     FileList FilyUrovney{QStringLiteral("*.tvk")};

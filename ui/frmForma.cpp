@@ -19,6 +19,7 @@
 #include "play/Hint.h"
 #include "play/RobotRun.h"
 #include "play/Tractor.h"
+#include "ui/Banner.h"
 #include "ui/Fonts.h"
 #include "ui/GameTimer.h"
 #include "ui/PictureBox.h"
@@ -130,10 +131,9 @@ void frmForma::buildSheets() {
 }
 
 void frmForma::buildBanner() {
-    auto* banner = new QLabel(stage_);
-    showArt(banner, QStringLiteral("banner"));
-    banner->setGeometry(0, 0, 640, 68);
+    auto* banner = new Banner(stage_);
     banner->lower();
+    controls_.banner = Label(banner);
 }
 
 void frmForma::buildField() {

@@ -51,7 +51,7 @@ void frmStart::Form_Load() {
     List1->addItem(kStartEntry);
     int marked = 0;
     for (int i = 0; i < files.count(); ++i) {
-        List1->addItem(files.name(i));
+        List1->addItem(fieldTitle(files.name(i)));
         if (marked == 0 && files.name(i).toLower() == G.LastFieldName)
             marked = i + 1;
     }
@@ -66,7 +66,7 @@ void frmStart::kStart_Click() {
     hide();
     DoEvents();
     const int entry = std::max(0, List1->currentRow());
-    BeginGame(entry, List1->item(entry)->text());
+    BeginGame(entry, entry == 0 ? kStartEntry : forma().FilyUrovney.name(entry - 1));
     accept();
 }
 

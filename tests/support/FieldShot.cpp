@@ -1,5 +1,6 @@
 #include "support/FieldShot.h"
 
+#include <QPainter>
 #include <cstring>
 
 #include "core/Geometry.h"
@@ -10,6 +11,7 @@ namespace {
 constexpr QImage::Format kFormat = QImage::Format_ARGB32_Premultiplied;
 constexpr int kFlagX = 16;  // the flag quarter within a picture
 constexpr int kFlagY = 20;
+constexpr int kRim = 2;  // the pick's ring over the picture's rim
 }  // namespace
 
 FieldShot::FieldShot() {
@@ -17,7 +19,16 @@ FieldShot::FieldShot() {
     PictureBox& box = *f.picPole.box();
     Q_ASSERT(f.picZnaki.box()->picture().devicePixelRatio() == 1);
     pictures_ = f.picZnaki.box()->picture().convertToFormat(kFormat);
-    flags_ = f.picFlagy.box()->picture().convertToFormat(kFormat);
+    // Every picture as a pick shows it: a white ring over the rim, the flag over the lower-right quarter.
+    const QImage flags = f.picFlagy.box()->picture().convertToFormat(kFormat);
+    flagged_ = pictures_.copy();
+    QPainter paint(&flagged_);
+    for (int sign = 1; sign <= kSignCount; ++sign) {
+        const int x = kPictureWidth * (sign - 1);
+        paint.fillRect(x, 0, kPictureWidth, kPictureHeight, Qt::white);
+        paint.drawImage(x + kRim, kRim, pictures_, x + kRim, kRim, kPictureWidth - 2 * kRim, kPictureHeight - 2 * kRim);
+        paint.drawImage(x + kFlagX, kFlagY, flags, kFlagSize * (sign - 1), 0, kFlagSize, kFlagSize);
+    }
     background_ = QImage(kPictureWidth, kPictureHeight, kFormat);
     background_.fill(QColor::fromRgb(QRgb(0xFF000000u | f.picPole.backColour())));
     field_ = QImage(box.size(), kFormat);
@@ -42,13 +53,9 @@ FieldShot::Bed FieldShot::bed(int col, int row, int sign) const {
     if (sign == kEmpty)
         return matches(x, y, background_, 0, 0, kPictureWidth, kPictureHeight) ? Bed::Empty : Bed::Other;
     const int sx = kPictureWidth * (sign - 1);
-    // The picture outside its flag quarter: the rows above it, then the left half of the rows beside it.
-    if (!matches(x, y, pictures_, sx, 0, kPictureWidth, kFlagY) ||
-        !matches(x, y + kFlagY, pictures_, sx, kFlagY, kFlagX, kPictureHeight - kFlagY))
-        return Bed::Other;
-    if (matches(x + kFlagX, y + kFlagY, pictures_, sx + kFlagX, kFlagY, kFlagSize, kFlagSize))
+    if (matches(x, y, pictures_, sx, 0, kPictureWidth, kPictureHeight))
         return Bed::Picture;
-    if (matches(x + kFlagX, y + kFlagY, flags_, kFlagSize * (sign - 1), 0, kFlagSize, kFlagSize))
+    if (matches(x, y, flagged_, sx, 0, kPictureWidth, kPictureHeight))
         return Bed::Flagged;
     return Bed::Other;
 }

@@ -3,8 +3,8 @@
 # players' photos that come with the game in data/Photo/.
 #
 # Needs: npm, python3, rsvg-convert (librsvg2-bin), ImageMagick (convert,
-# identify), fonts-liberation.  The Twemoji SVG set (@twemoji/svg 15.0.0,
-# CC-BY 4.0) is fetched with npm into a temporary folder and removed again;
+# identify), fonts-liberation, and for the check python3-numpy and
+# python3-pil.  The Twemoji SVG set (@twemoji/svg 15.0.0, CC-BY 4.0) is fetched with npm into a temporary folder and removed again;
 # nothing of it is kept except the rendered PNGs and the desktop icon icon.svg,
 # which carries the Twemoji drawings it is made of.
 #
@@ -37,6 +37,6 @@ fi
 
 python3 "$here/gen_art.py" "$svgdir" "$out"
 echo "make_art.sh: wrote $(ls "$out"/*.png | wc -l) PNG files to $out"
-python3 "$here/check_art.py" "$out"
+/usr/bin/python3 "$here/check_art.py" "$out"
 python3 "$here/gen_photos.py" "$svgdir" "$photos"
 echo "make_art.sh: wrote $(ls "$photos"/*.png | wc -l) photos to $photos"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/Rnd.h"
-#include "solver/Clearable.h"
+#include "solver/FatalPair.h"
 #include "solver/Rating.h"
 
 namespace {
@@ -24,12 +24,6 @@ std::vector<HarvestPosition> failingOrder(const FieldGrid& field, Rnd& generator
         positions.clear();
     return positions;
 }
-
-double median(std::vector<int> values) {
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
-}
 }  // namespace
 
 Gap gapBeforeDeadEnds(const FieldGrid& field, int32_t seed) {
@@ -46,19 +40,7 @@ Gap gapBeforeDeadEnds(const FieldGrid& field, int32_t seed) {
         const std::vector<HarvestPosition> positions = failingOrder(field, generator);
         if (positions.empty())
             continue;
-        // Clearable only ever turns into not clearable along an order, and the dead end is near:
-        // walking back from it asks the solver about the smallest positions first.
-        int last = int(positions.size()) - 1;
-        int back = last - 1;
-        for (; back > 0; --back) {
-            const Clearable answer = clearable(positions[size_t(back)]);
-            work += answer.positions;
-            const Verdict verdict = answer.verdict;
-            gap.approximate = gap.approximate || verdict == Verdict::Undecided;
-            if (verdict != Verdict::NotHarvestable)
-                break;
-        }
-        gaps.push_back(last - back);
+        gaps.push_back(pairsAfterFatalPair(positions, work, gap.approximate));
     }
     gap.failing = int(gaps.size());
     gap.median = gaps.empty() ? 0.0 : median(gaps);
@@ -73,11 +55,13 @@ double riskPerPair(const FieldGrid& field, int32_t seed, bool* isBound) {
     return rating.pairs == 0 ? 0.0 : -std::log(share) / rating.pairs;
 }
 
-Grade gradeField(const FieldGrid& field, int32_t seed) {
+Grade gradeField(const FieldGrid& field, int32_t seed, int games) {
     Grade grade;
     grade.lookAhead = lookAheadNeeded(field, seed);
     grade.traps = trapDensity(field, seed);
     grade.gap = gapBeforeDeadEnds(field, seed);
     grade.riskPerPair = riskPerPair(field, seed, &grade.riskIsBound);
+    for (size_t i = 0; i < kModelPlayers.size(); ++i)
+        grade.players[i] = playModelGames(field, kModelPlayers[i], games, seed);
     return grade;
 }

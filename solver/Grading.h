@@ -3,6 +3,7 @@
 
 #include "core/FieldGrid.h"
 #include "solver/LookAhead.h"
+#include "solver/ModelPlayers.h"
 #include "solver/Traps.h"
 
 // How a person finds a field: the look-ahead it needs, how often a winning path passes a trap,
@@ -25,6 +26,7 @@ struct Grade {
     Gap gap;
     double riskPerPair = 0;  // -ln(share of random orders that clear) / pairs
     bool riskIsBound = false;  // no random order cleared: the risk is at least the figure
+    std::array<ModelFigures, kModelPlayers.size()> players;  // in the order of kModelPlayers
 };
 
 // Pairs harvested between the last position from which the field could still be cleared and the
@@ -32,4 +34,5 @@ struct Grade {
 Gap gapBeforeDeadEnds(const FieldGrid& field, int32_t seed);
 double riskPerPair(const FieldGrid& field, int32_t seed, bool* isBound);
 // Every figure, each drawn from its own generator started at `seed`.
-Grade gradeField(const FieldGrid& field, int32_t seed);
+// The model players play `games` games each.
+Grade gradeField(const FieldGrid& field, int32_t seed, int games = kModelGames);

@@ -1,5 +1,6 @@
 #include "solver/HarvestPosition.h"
 
+#include "play/Route.h"
 #include "solver/Pictures.h"
 
 HarvestPosition::HarvestPosition(const FieldGrid& field) : beds_(field) {
@@ -47,4 +48,10 @@ FieldGrid HarvestPosition::grid() const {
         if (kindAt(bed) != 0 && !left_.test(bed))
             grid(PictureSet::colOf(bed), PictureSet::rowOf(bed)) = kEmpty;
     return grid;
+}
+
+int routeLength(const FieldGrid& grid, const BedPairNumbers& pair) {
+    return int(routeBetween(grid, PictureSet::colOf(pair.first), PictureSet::rowOf(pair.first),
+                            PictureSet::colOf(pair.second), PictureSet::rowOf(pair.second))
+                   .size());
 }

@@ -14,6 +14,9 @@ struct BedPairNumbers {
     bool operator==(const BedPairNumbers&) const = default;
 };
 
+// The robot's route between the pair on `grid`, counted in its points; 0 when none joins them.
+int routeLength(const FieldGrid& grid, const BedPairNumbers& pair);
+
 // A field partway through a harvest, cheap to copy, so that a player's look-ahead can try moves
 // on copies of it.
 class HarvestPosition {

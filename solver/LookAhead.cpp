@@ -4,19 +4,12 @@
 #include <vector>
 
 #include "core/Rnd.h"
-#include "play/Route.h"
 #include "solver/HarvestPosition.h"
 #include "solver/Reach.h"
 
 namespace {
 // Enough for every bundled field in a few seconds; deeper searches are cut off and flagged.
 constexpr long kMostReachPositions = 2000000;
-
-int routeLength(const FieldGrid& grid, const BedPairNumbers& pair) {
-    return int(routeBetween(grid, PictureSet::colOf(pair.first), PictureSet::rowOf(pair.first),
-                            PictureSet::colOf(pair.second), PictureSet::rowOf(pair.second))
-                   .size());
-}
 
 // The careful player's choice among the joinable pairs; none is empty.
 BedPairNumbers carefulChoice(const HarvestPosition& position, const std::vector<BedPairNumbers>& joinable,

@@ -15,6 +15,8 @@
 #include "tools/pole/FieldSource.h"
 #include "solver/Occupancy.h"
 #include "solver/Grading.h"
+#include "solver/ModelPlayers.h"
+#include "solver/Pictures.h"
 #include "solver/PlainSearch.h"
 #include "solver/PositionMemory.h"
 #include "solver/Rating.h"
@@ -149,6 +151,22 @@ QString writeField(const QTemporaryDir& dir, const QString& name, const std::vec
     file.write(fieldFileBytes(records, 4242, 0));
     return file.fileName();
 }
+
+// Two rows of beds drawn as letters (one kind a letter) and '.', boxed in by fences from
+// column 1 of row 1.
+FieldGrid fencedBox(const std::array<const char*, 2>& beds) {
+    const int wide = int(qstrlen(beds[0]));
+    FieldGrid field;
+    for (int col = 0; col <= wide + 1; ++col)
+        for (int row = 0; row <= 3; ++row)
+            field(col, row) = kFence;
+    for (int row = 0; row < 2; ++row)
+        for (int col = 0; col < wide; ++col) {
+            const char bed = beds[size_t(row)][col];
+            field(col + 1, row + 1) = bed == '.' ? kEmpty : kFirstCrop + bed - 'A';
+        }
+    return field;
+}
 }  // namespace
 
 class SolverTest : public QObject {
@@ -163,6 +181,7 @@ private slots:
     void theToolsOrderReplaysToAnEmptyField();
     void theRatingPlaysTheOrdersAPlainRandomPlayerPlays();
     void gradesFieldsWorkedOutByHand();
+    void modelPlayersFallIntoTrapsTheyCannotSee();
 };
 
 void SolverTest::itsRouteQuestionsGetTheGamesAnswers() {
@@ -391,18 +410,8 @@ void SolverTest::gradesFieldsWorkedOutByHand() {
         {{"AC.C..", "CABC.B"}, 1, 1.0 / 4, 2.0, 1.0 / 2},
     };
     for (const Case& c : cases) {
-        const int wide = int(qstrlen(c.beds[0]));
-        FieldGrid field;
-        for (int col = 0; col <= wide + 1; ++col)
-            for (int row = 0; row <= 3; ++row)
-                field(col, row) = kFence;
-        int pictures = 0;
-        for (int row = 0; row < 2; ++row)
-            for (int col = 0; col < wide; ++col) {
-                const char bed = c.beds[size_t(row)][col];
-                field(col + 1, row + 1) = bed == '.' ? kEmpty : kFirstCrop + bed - 'A';
-                pictures += bed == '.' ? 0 : 1;
-            }
+        const FieldGrid field = fencedBox(c.beds);
+        const int pictures = int(picturesOf(field).size());
         const Grade grade = gradeField(field, 1);
         QCOMPARE(grade.lookAhead.needed, c.lookAhead);
         QCOMPARE(grade.traps.share, c.traps);
@@ -411,6 +420,38 @@ void SolverTest::gradesFieldsWorkedOutByHand() {
         const double risk = -std::log(c.share) / (pictures / 2);
         QVERIFY2(std::abs(grade.riskPerPair - risk) < 0.01, qPrintable(QString::number(grade.riskPerPair)));
         QVERIFY(!grade.lookAhead.approximate && !grade.traps.approximate && !grade.gap.approximate);
+    }
+}
+
+// The second field above and two longer ones, each a step further from the trap's dead end, so
+// that each model player is the first to see it:
+//   A C . C . . D . D      After the right C's three pairs more can go, B's, D's and E's; then
+//   C A B C . B E . E      stuck. A player who looks two pairs ahead falls; four ahead avoids.
+//   A C . C . . D . D F . F      Five more after the right C's: only the expert, who sees the A's
+//   C A B C . B E . E G . G      and C's left crossed in the corner, avoids it.
+// The right C's are the one shortest route; the first field's three pairs tie, one in three a trap.
+void SolverTest::modelPlayersFallIntoTrapsTheyCannotSee() {
+    struct Case {
+        std::array<const char*, 2> beds;
+        std::array<double, kModelPlayers.size()> shares;  // tidy, careful-2, careful-4, expert
+        double tidyGap;
+    };
+    const Case cases[] = {
+        {{"AB.B", "BAB."}, {2.0 / 3, 1, 1, 1}, 1},
+        {{"AC.C..", "CABC.B"}, {0, 1, 1, 1}, 2},
+        {{"AC.C..D.D", "CABC.BE.E"}, {0, 0, 1, 1}, 4},
+        {{"AC.C..D.DF.F", "CABC.BE.EG.G"}, {0, 0, 0, 1}, 6},
+    };
+    for (const Case& c : cases) {
+        const FieldGrid field = fencedBox(c.beds);
+        for (size_t i = 0; i < kModelPlayers.size(); ++i) {
+            const ModelFigures played = playModelGames(field, kModelPlayers[i], kModelGames, 1);
+            const QString figures = QStringLiteral("%1 %2: %3").arg(c.beds[0], modelPlayerName(kModelPlayers[i])).arg(played.share);
+            QVERIFY2(std::abs(played.share - c.shares[i]) < 0.05, qPrintable(figures));
+            QVERIFY2(!played.approximate, qPrintable(figures));
+            if (i == 0)
+                QCOMPARE(played.medianGap, c.tidyGap);
+        }
     }
 }
 

@@ -113,9 +113,11 @@ std::optional<std::vector<CellRecord>> backwardSowing(const FieldDesign& design,
 std::optional<SownField> sowHarvestable(const FieldDesign& design, std::chrono::steady_clock::duration perAttempt) {
     for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
         // A crowded field cannot be sown backwards to the last pair; random crops may still do.
+        // Scattered crops leave the order to the player, and with it the traps.
         Rnd generator;
         generator.restart(design.seed + attempt);
-        std::optional<std::vector<CellRecord>> records = backwardSowing(design, generator);
+        std::optional<std::vector<CellRecord>> records =
+            design.sowing == Sowing::Backward ? backwardSowing(design, generator) : std::nullopt;
         SownField field{records ? std::move(*records) : randomSowing(design, generator), attempt + 1, {}};
         field.proof = solveField(gridOf(field.records), perAttempt);
         if (field.proof.verdict == Verdict::Harvestable)

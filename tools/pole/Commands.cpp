@@ -16,10 +16,16 @@ const char* const kUsage =
     "  rate FILE [--orders N] [--seed S]\n"
     "                                  N random harvest orders (1000) from seed S (1); the last\n"
     "                                  line is the share that emptied the field\n"
-    "  grade FILE [--seed S]           how a person finds the field; the last four lines are the\n"
-    "                                  look-ahead needed, trap density, gap and risk per pair\n"
+    "  grade FILE [--seed S] [--games N]\n"
+    "                                  how a person finds the field: look-ahead needed, trap\n"
+    "                                  density, gap and risk per pair, a line each; then a line per\n"
+    "                                  model player (N games, 1000): name, share won, median gap\n"
     "  render FILE OUT.png             the field as the player sees it\n"
     "  make FOLDER                     writes the bundled fields, each proven harvestable\n"
+    "  tune DESIGN FIRST COUNT [--kinds K] [--scattered]\n"
+    "                                  a bundled design (or a drawing DESIGN.txt: ten lines of\n"
+    "                                  sixteen beds) sown from COUNT seeds: per seed the share\n"
+    "                                  of random orders that clear it and the model players' figures\n"
     "  --help                          this text\n"
     "\n"
     "exit status:\n"
@@ -49,6 +55,8 @@ int runPole(const QStringList& arguments, Console& console) {
         return renderCommand(rest, console);
     if (command == QLatin1String("make"))
         return makeCommand(rest, console);
+    if (command == QLatin1String("tune"))
+        return tuneCommand(rest, console);
     if (command == QLatin1String("--help") && rest.isEmpty()) {
         console.out << kUsage;
         return kExitHarvestable;

@@ -35,3 +35,4 @@ int rateCommand(const QStringList& arguments, Console& console);
 int gradeCommand(const QStringList& arguments, Console& console);
 int renderCommand(const QStringList& arguments, Console& console);
 int makeCommand(const QStringList& arguments, Console& console);
+int tuneCommand(const QStringList& arguments, Console& console);

@@ -22,7 +22,7 @@ const char* const kUsage =
     "                                  model player (N games, 1000): name, share won, median gap\n"
     "  render FILE OUT.png             the field as the player sees it\n"
     "  make FOLDER                     writes the bundled fields, each proven harvestable\n"
-    "  tune DESIGN FIRST COUNT [--kinds K] [--scattered]\n"
+    "  tune DESIGN FIRST COUNT [--kinds K] [--games N] [--scattered]\n"
     "                                  a bundled design (or a drawing DESIGN.txt: ten lines of\n"
     "                                  sixteen beds) sown from COUNT seeds: per seed the share\n"
     "                                  of random orders that clear it and the model players' figures\n"

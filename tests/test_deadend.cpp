@@ -26,7 +26,7 @@ const QString kStuck = QStringLiteral("Ходов больше нет.");
 const QString kOffer = kStuck + QStringLiteral(" Перемешать оставшиеся посадки за одно деление аккумулятора?");
 const QString kOver = QStringLiteral("Игра окончена!");
 const QString kLost = QStringLiteral("Поле уже не убрать целиком.");
-const QString kBaitField = QStringLiteral(KELVARY_BUNDLED_FIELDS "/35 Домик.tvk");
+const QString kBaitField = QStringLiteral(KELVARY_BUNDLED_FIELDS "/34 Домик.tvk");
 constexpr Rgb kHintRing = 0xFFFF00;
 // Crossed pairs in the corner with no free bed beside them, and a fence.
 const std::vector<CellRecord> kCornerLock = {{0, 0, 5}, {1, 0, 6}, {0, 1, 6}, {1, 1, 5}, {5, 5, 1}};

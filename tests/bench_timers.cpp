@@ -7,11 +7,10 @@
 
 #include "core/FieldDisplay.h"
 #include "core/GameState.h"
-#include "core/Main.h"
 #include "play/FieldInput.h"
 #include "play/VyborZnaka.h"
 #include "ui/Forma.h"
-#include "ui/Messages.h"
+#include "tests/BenchGame.h"
 
 namespace {
 qint64 waitUntilIdle(const Timer& timer) {
@@ -25,13 +24,9 @@ qint64 waitUntilIdle(const Timer& timer) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IONBF, 0);
     QTemporaryDir folder;
     // The harvest ends the game: its messages are acknowledged, the record offer declined.
-    setMessageResponder([](const Message& m) { return m.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No; });
-    Main(folder.path());
-    G.GameMode = Mode::Playing;
-    G.ShuffleKinds = 0;
+    startBenchGame(folder.path());
 
     G.NoTractor = 0;
     ShowPole({{0, 0, 2}, {15, 9, 2}}, kForPlay);

@@ -11,13 +11,12 @@
 
 #include "core/FieldDisplay.h"
 #include "core/GameState.h"
-#include "core/Main.h"
 #include "play/FieldInput.h"
 #include "play/VyborZnaka.h"
 #include "ui/Forma.h"
-#include "ui/Messages.h"
 #include "ui/Zoom.h"
 #include "ui/frmForma.h"
+#include "tests/BenchGame.h"
 
 namespace {
 double residentMiB() {
@@ -51,13 +50,9 @@ double zoomAndPaint(int percent) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IONBF, 0);
     QTemporaryDir folder;
-    setMessageResponder([](const Message& m) { return m.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No; });
-    Main(folder.path());
+    startBenchGame(folder.path());
     // A full field with a first pick: every bed, a flag, the cursor, the panels.
-    G.GameMode = Mode::Playing;
-    G.ShuffleKinds = 0;
     G.NoTractor = 1;
     std::vector<CellRecord> beds;
     for (int row = 0; row < 10; ++row)

@@ -1,50 +1,25 @@
 #include "solver/Grading.h"
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "core/Rnd.h"
-#include "solver/FatalPair.h"
+#include "solver/LostOrders.h"
 #include "solver/Rating.h"
-
-namespace {
-// A random order's positions, from the start to its dead end; empty when it clears the field.
-std::vector<HarvestPosition> failingOrder(const FieldGrid& field, Rnd& generator) {
-    std::vector<HarvestPosition> positions{HarvestPosition(field)};
-    for (;;) {
-        const std::vector<BedPairNumbers> joinable = positions.back().joinable();
-        if (joinable.empty())
-            break;
-        HarvestPosition next = positions.back();
-        next.harvest(joinable[size_t(generator.below(int32_t(joinable.size())))]);
-        positions.push_back(std::move(next));
-    }
-    if (positions.back().cleared())
-        positions.clear();
-    return positions;
-}
-}  // namespace
 
 Gap gapBeforeDeadEnds(const FieldGrid& field, int32_t seed) {
     Rnd generator;
     generator.restart(seed);
-    Gap gap;
-    std::vector<int> gaps;
-    long work = 0;
-    for (int tries = 0; tries < kMostGapTries && int(gaps.size()) < kGapOrders; ++tries) {
-        if (work >= kMostGapPositions) {
-            gap.approximate = true;
-            break;
-        }
-        const std::vector<HarvestPosition> positions = failingOrder(field, generator);
-        if (positions.empty())
-            continue;
-        gaps.push_back(pairsAfterFatalPair(positions, work, gap.approximate));
+    const PairChoice random = [&](const HarvestPosition&, const std::vector<BedPairNumbers>& joinable) {
+        return joinable[size_t(generator.below(int32_t(joinable.size())))];
+    };
+    GapTally tally;
+    for (int tries = 0; tries < kMostGapTries && tally.wantsMore(); ++tries) {
+        const std::vector<HarvestPosition> positions = playedOrder(field, random);
+        if (!positions.back().cleared())
+            tally.add(positions);
     }
-    gap.failing = int(gaps.size());
-    gap.median = gaps.empty() ? 0.0 : median(gaps);
-    return gap;
+    return {tally.median(), tally.measured(), tally.approximate()};
 }
 
 double riskPerPair(const FieldGrid& field, int32_t seed, bool* isBound) {

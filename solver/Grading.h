@@ -3,15 +3,13 @@
 
 #include "core/FieldGrid.h"
 #include "solver/LookAhead.h"
+#include "solver/LostOrders.h"
 #include "solver/ModelPlayers.h"
 #include "solver/Traps.h"
 
 // How a person finds a field: the look-ahead it needs, how often a winning path passes a trap,
 // how far back a failure's cause lies, and how fast random play loses.
-constexpr int kGapOrders = 200;      // failing random orders whose gap is measured
-constexpr int kMostGapTries = 10000;  // random orders drawn to find them
-// The solver's work on all of them together; past it the median is over the orders measured.
-constexpr long kMostGapPositions = 1000000;
+constexpr int kMostGapTries = 10000;  // random orders drawn to find kGapOrders that fail
 constexpr int kRiskOrders = 10000;
 
 struct Gap {

@@ -1,6 +1,5 @@
 #include "solver/HarvestPosition.h"
 
-#include "play/Route.h"
 #include "solver/Pictures.h"
 
 HarvestPosition::HarvestPosition(const FieldGrid& field) : beds_(field) {
@@ -42,16 +41,16 @@ void HarvestPosition::harvest(const BedPairNumbers& pair) {
     }
 }
 
+HarvestPosition HarvestPosition::after(const BedPairNumbers& pair) const {
+    HarvestPosition next = *this;
+    next.harvest(pair);
+    return next;
+}
+
 FieldGrid HarvestPosition::grid() const {
     FieldGrid grid = shared_->start;
     for (int bed = 0; bed < kCols * kRows; ++bed)
         if (kindAt(bed) != 0 && !left_.test(bed))
             grid(PictureSet::colOf(bed), PictureSet::rowOf(bed)) = kEmpty;
     return grid;
-}
-
-int routeLength(const FieldGrid& grid, const BedPairNumbers& pair) {
-    return int(routeBetween(grid, PictureSet::colOf(pair.first), PictureSet::rowOf(pair.first),
-                            PictureSet::colOf(pair.second), PictureSet::rowOf(pair.second))
-                   .size());
 }

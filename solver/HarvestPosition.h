@@ -14,9 +14,6 @@ struct BedPairNumbers {
     bool operator==(const BedPairNumbers&) const = default;
 };
 
-// The robot's route between the pair on `grid`, counted in its points; 0 when none joins them.
-int routeLength(const FieldGrid& grid, const BedPairNumbers& pair);
-
 // A field partway through a harvest, cheap to copy, so that a player's look-ahead can try moves
 // on copies of it.
 class HarvestPosition {
@@ -27,6 +24,7 @@ public:
     // this list plays the same order as one from the game's.
     std::vector<BedPairNumbers> joinable() const;
     void harvest(const BedPairNumbers& pair);
+    HarvestPosition after(const BedPairNumbers& pair) const;  // this position with the pair harvested
 
     bool cleared() const { return left_.none(); }
     const PictureSet& left() const { return left_; }

@@ -5,6 +5,7 @@
 
 #include "core/Rnd.h"
 #include "solver/HarvestPosition.h"
+#include "solver/ShortestPair.h"
 #include "solver/Reach.h"
 
 namespace {
@@ -15,27 +16,15 @@ constexpr long kMostReachPositions = 2000000;
 BedPairNumbers carefulChoice(const HarvestPosition& position, const std::vector<BedPairNumbers>& joinable,
                              int pairs, Reach& reach, Rnd& generator) {
     std::vector<BedPairNumbers> safe;
-    for (const BedPairNumbers& pair : joinable) {
-        HarvestPosition next = position;
-        next.harvest(pair);
-        if (!reach.stuckWithin(next, pairs))
+    for (const BedPairNumbers& pair : joinable)
+        if (!reach.stuckWithin(position.after(pair), pairs))
             safe.push_back(pair);
-    }
     if (safe.empty())
         safe = joinable;
     const auto lastTwo = [&](const BedPairNumbers& pair) { return position.leftOfKind(position.kindAt(pair.first)) == 2; };
     if (std::any_of(safe.begin(), safe.end(), lastTwo))
         std::erase_if(safe, [&](const BedPairNumbers& pair) { return !lastTwo(pair); });
-    const FieldGrid grid = position.grid();
-    std::vector<int> lengths;
-    for (const BedPairNumbers& pair : safe)
-        lengths.push_back(routeLength(grid, pair));
-    const int shortest = *std::min_element(lengths.begin(), lengths.end());
-    std::vector<BedPairNumbers> best;
-    for (size_t i = 0; i < safe.size(); ++i)
-        if (lengths[i] == shortest)
-            best.push_back(safe[i]);
-    return best[size_t(generator.below(int32_t(best.size())))];
+    return shortestOf(position, safe, generator);
 }
 
 bool plays(const FieldGrid& field, int pairs, Reach& reach, Rnd& generator) {

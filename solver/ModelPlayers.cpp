@@ -1,13 +1,11 @@
 #include "solver/ModelPlayers.h"
 
-#include <algorithm>
-#include <functional>
 #include <vector>
 
 #include "core/Rnd.h"
-#include "solver/FatalPair.h"
-#include "solver/Grading.h"
+#include "solver/LostOrders.h"
 #include "solver/Reach.h"
+#include "solver/ShortestPair.h"
 
 namespace {
 // Per game; enough for every bundled field, deeper searches are cut off and flagged.
@@ -16,36 +14,6 @@ constexpr int kExpertSafePairs = 3;
 // The most pictures of one kind the expert plans to clear in one go: as many as a person keeps
 // in mind.
 constexpr int kMostPlannedPictures = 6;
-
-HarvestPosition after(const HarvestPosition& position, const BedPairNumbers& pair) {
-    HarvestPosition next = position;
-    next.harvest(pair);
-    return next;
-}
-
-// Among the pairs, the shortest route that `allowed` lets through, asked from the shortest on so
-// that a costly question is asked only when needed; ties are drawn at random. When it lets none
-// through, the shortest of all.
-BedPairNumbers shortestAllowed(const HarvestPosition& position, std::vector<BedPairNumbers> pairs,
-                               const std::function<bool(const BedPairNumbers&)>& allowed, Rnd& generator) {
-    const FieldGrid grid = position.grid();
-    std::vector<std::pair<int, BedPairNumbers>> byLength;
-    for (const BedPairNumbers& pair : pairs)
-        byLength.push_back({routeLength(grid, pair), pair});
-    std::stable_sort(byLength.begin(), byLength.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<BedPairNumbers> best;
-    for (size_t first = 0; first < byLength.size() && best.empty();) {
-        size_t end = first;
-        for (; end < byLength.size() && byLength[end].first == byLength[first].first; ++end)
-            if (allowed(byLength[end].second))
-                best.push_back(byLength[end].second);
-        first = end;
-    }
-    if (best.empty())
-        for (size_t i = 0; i < byLength.size() && byLength[i].first == byLength[0].first; ++i)
-            best.push_back(byLength[i].second);
-    return best[size_t(generator.below(int32_t(best.size())))];
-}
 
 std::vector<int> bedsOfKind(const HarvestPosition& position, int kind) {
     std::vector<int> beds;
@@ -91,7 +59,7 @@ bool emptiesInOneGo(const HarvestPosition& position, int kind) {
     if (position.leftOfKind(kind) == 0)
         return true;
     for (const BedPairNumbers& pair : position.joinable())
-        if (position.kindAt(pair.first) == kind && emptiesInOneGo(after(position, pair), kind))
+        if (position.kindAt(pair.first) == kind && emptiesInOneGo(position.after(pair), kind))
             return true;
     return false;
 }
@@ -103,11 +71,11 @@ public:
 
     BedPairNumbers choose(const HarvestPosition& position, const std::vector<BedPairNumbers>& joinable, Rnd& generator) {
         const auto survives = [&](int pairs) {
-            return [&, pairs](const BedPairNumbers& pair) { return !reach_.stuckWithin(after(position, pair), pairs); };
+            return [&, pairs](const BedPairNumbers& pair) { return !reach_.stuckWithin(position.after(pair), pairs); };
         };
         switch (kind_) {
         case ModelPlayer::Tidy:
-            return shortestAllowed(position, joinable, [](const BedPairNumbers&) { return true; }, generator);
+            return shortestOf(position, joinable, generator);
         case ModelPlayer::Careful2:
             return shortestAllowed(position, joinable, survives(2), generator);
         case ModelPlayer::Careful4:
@@ -121,23 +89,22 @@ public:
 private:
     BedPairNumbers expertChoice(const HarvestPosition& position, const std::vector<BedPairNumbers>& joinable,
                                 Rnd& generator) {
-        const auto always = [](const BedPairNumbers&) { return true; };
         const auto left = [&](const BedPairNumbers& pair) { return position.leftOfKind(position.kindAt(pair.first)); };
         std::vector<BedPairNumbers> lastTwo, planned;
         for (const BedPairNumbers& pair : joinable) {
             if (left(pair) == 2)
                 lastTwo.push_back(pair);
-            else if (left(pair) <= kMostPlannedPictures && emptiesInOneGo(after(position, pair), position.kindAt(pair.first)))
+            else if (left(pair) <= kMostPlannedPictures && emptiesInOneGo(position.after(pair), position.kindAt(pair.first)))
                 planned.push_back(pair);
         }
         if (!lastTwo.empty())
-            return shortestAllowed(position, lastTwo, always, generator);
+            return shortestOf(position, lastTwo, generator);
         if (!planned.empty())
-            return shortestAllowed(position, planned, always, generator);
+            return shortestOf(position, planned, generator);
         return shortestAllowed(
             position, joinable,
             [&](const BedPairNumbers& pair) {
-                const HarvestPosition next = after(position, pair);
+                const HarvestPosition next = position.after(pair);
                 return !locksLastTwo(next, position.kindAt(pair.first)) &&
                        !reach_.stuckWithin(next, kExpertSafePairs);
             },
@@ -168,26 +135,21 @@ ModelFigures playModelGames(const FieldGrid& field, ModelPlayer player, int game
     generator.restart(seed);
     ModelFigures figures;
     int won = 0;
-    std::vector<int> gaps;
-    long work = 0;
+    GapTally gaps;
     for (int game = 0; game < games; ++game) {
         Player model(player);
-        std::vector<HarvestPosition> positions{HarvestPosition(field)};
-        for (;;) {
-            const std::vector<BedPairNumbers> joinable = positions.back().joinable();
-            if (joinable.empty())
-                break;
-            positions.push_back(after(positions.back(), model.choose(positions.back(), joinable, generator)));
-        }
+        const std::vector<HarvestPosition> positions =
+            playedOrder(field, [&](const HarvestPosition& position, const std::vector<BedPairNumbers>& joinable) {
+                return model.choose(position, joinable, generator);
+            });
         figures.approximate = figures.approximate || model.approximate();
         if (positions.back().cleared())
             ++won;
-        else if (int(gaps.size()) < kGapOrders && work < kMostGapPositions)
-            gaps.push_back(pairsAfterFatalPair(positions, work, figures.approximate));
-        else if (work >= kMostGapPositions)
-            figures.approximate = true;
+        else if (gaps.wantsMore())
+            gaps.add(positions);
     }
     figures.share = games == 0 ? 0.0 : double(won) / games;
-    figures.medianGap = gaps.empty() ? 0.0 : median(gaps);
+    figures.medianGap = gaps.median();
+    figures.approximate = figures.approximate || gaps.approximate();
     return figures;
 }

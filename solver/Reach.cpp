@@ -32,9 +32,7 @@ bool Reach::stuckWithin(const HarvestPosition& position, int pairs) {
         ++positions_;
         stuck = true;
         for (const BedPairNumbers& pair : joinable) {
-            HarvestPosition next = position;
-            next.harvest(pair);
-            if (!stuckWithin(next, pairs - 1)) {
+            if (!stuckWithin(position.after(pair), pairs - 1)) {
                 stuck = false;
                 break;
             }

@@ -31,9 +31,7 @@ Step examine(const HarvestPosition& position, std::vector<Order>& orders) {
             step.winning.push_back(pair);
             continue;
         }
-        HarvestPosition next = position;
-        next.harvest(pair);
-        Clearable answer = clearable(next);
+        Clearable answer = clearable(position.after(pair));
         if (answer.verdict == Verdict::Harvestable) {
             step.winning.push_back(pair);
             answer.order.insert(answer.order.begin(), pair);

@@ -72,6 +72,20 @@ std::optional<FieldFile> fieldOrComplaint(const QString& path, Console& console)
     return std::move(source.field);
 }
 
+std::optional<QMap<QString, int>> numberOptions(const QStringList& options, const QStringList& names) {
+    QMap<QString, int> values;
+    if (options.size() % 2 != 0)
+        return std::nullopt;
+    for (qsizetype i = 0; i < options.size(); i += 2) {
+        bool ok = false;
+        const int value = options[i + 1].toInt(&ok);
+        if (!ok || !names.contains(options[i]))
+            return std::nullopt;
+        values[options[i]] = value;
+    }
+    return values;
+}
+
 int showCommand(const QStringList& arguments, Console& console) {
     if (arguments.size() != 1) {
         console.err << "usage: kelvary-pole show FILE\n";

@@ -1,4 +1,5 @@
 #pragma once
+#include <QMap>
 #include <QStringList>
 #include <QTextStream>
 #include <optional>
@@ -27,6 +28,9 @@ int runPole(const QStringList& arguments, Console& console);
 
 // The field of a file, or nothing once standard error has been told why not (kExitUnreadable).
 std::optional<FieldFile> fieldOrComplaint(const QString& path, Console& console);
+// "--name N" pairs in any order, each name one of `names` and each N a whole number; nothing
+// when any is not.
+std::optional<QMap<QString, int>> numberOptions(const QStringList& options, const QStringList& names);
 
 int showCommand(const QStringList& arguments, Console& console);
 int checkCommand(const QStringList& arguments, Console& console);

@@ -46,26 +46,21 @@ std::optional<FieldDesign> designNamed(const QString& name) {
 // of random orders that clear it and each model player's share and median gap. A designer picks
 // the seed whose figures fit the design's place in the campaign.
 int tuneCommand(const QStringList& arguments, Console& console) {
-    bool firstOk = false, countOk = false, optionsOk = true;
+    bool firstOk = false, countOk = false;
     std::optional<FieldDesign> design = arguments.size() >= 3 ? designNamed(arguments[0]) : std::nullopt;
     const int first = arguments.value(1).toInt(&firstOk);
     const int count = arguments.value(2).toInt(&countOk);
-    QStringList options = arguments.mid(3);
-    if (design && options.removeAll(QStringLiteral("--scattered")) > 0)
-        design->sowing = Sowing::Scattered;
-    int games = kTuneGames;
-    for (qsizetype i = 0; i + 1 < options.size() && optionsOk; i += 2) {
-        if (options[i] == QLatin1String("--kinds") && design)
-            design->kinds = options[i + 1].toInt(&optionsOk);
-        else if (options[i] == QLatin1String("--games"))
-            games = options[i + 1].toInt(&optionsOk);
-        else
-            optionsOk = false;
-    }
-    if (!design || !firstOk || !countOk || !optionsOk || options.size() % 2 != 0 || games <= 0) {
+    QStringList rest = arguments.mid(3);
+    const bool scattered = rest.removeAll(QStringLiteral("--scattered")) > 0;
+    const std::optional<QMap<QString, int>> options = numberOptions(rest, {"--kinds", "--games"});
+    const int games = options ? options->value(QStringLiteral("--games"), kTuneGames) : 0;
+    if (!design || !firstOk || !countOk || games <= 0) {
         console.err << "usage: kelvary-pole tune DESIGN FIRST-SEED COUNT [--kinds K] [--games N] [--scattered]\n";
         return kExitUsage;
     }
+    design->kinds = options->value(QStringLiteral("--kinds"), design->kinds);
+    if (scattered)
+        design->sowing = Sowing::Scattered;
     console.out << "seed pairs random";
     for (ModelPlayer player : kModelPlayers)
         console.out << ' ' << modelPlayerName(player) << " gap";
